@@ -1,0 +1,6 @@
+#include "core/DataCheck.h"
+
+std::string findDataProblem()
+{
+    return std::string();
+}

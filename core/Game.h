@@ -1,0 +1,47 @@
+#pragma once
+
+#include <allegro.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "core/Screens.h"
+#include "perception/Debris.h"
+#include "perception/OrkHorde.h"
+#include "perception/Sight.h"
+#include "perception/View.h"
+#include "player/Elf.h"
+#include "sound/SoundBoard.h"
+#include "world/TileMap.h"
+#include "world/Vector.h"
+
+// The one top-level object: owns every game object and picture, and runs
+// one tick of rules (update) and one frame (draw) at a time.
+class Game {
+public:
+    PALETTE palette;
+    BITMAP* backBuffer = nullptr;
+    BITMAP* crosshairSprite = nullptr;
+    BITMAP* bagSprite = nullptr;
+    std::unique_ptr<Vector> bagPosition;
+    std::unique_ptr<Vector> aimPoint;  // screen pixels: the mouse less 32 in x and y
+    std::unique_ptr<View> view;
+    std::unique_ptr<TileMap> tileMap;
+    std::unique_ptr<Screens> screens;
+    std::unique_ptr<SoundBoard> sound;
+    std::unique_ptr<Sight> sight;
+    std::unique_ptr<Debris> debrisTable;
+    std::unique_ptr<OrkHorde> orks;
+    int32_t deaths = 0;
+    std::unique_ptr<Elf> elf;
+
+    Game();
+    ~Game();
+
+    void update();
+    void draw();
+    // One step of the segment editor; the game loop never calls it.
+    void editSegments();
+    // Builds and populates a level of size 0 (small) to 3 (huge) and starts play.
+    void startLevel(int32_t sizeCode);
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <allegro.h>
+
+#include <cstdint>
+
+class View;
+
+enum ScreenState : int32_t { Playing = 0, Intro = 1, Victory = 2 };
+
+// Screen state and everything drawn that is not the world: the HUD strip,
+// the death banner, and the intro and victory panels.
+class Screens {
+public:
+    int32_t state;
+    BITMAP* hudStrip = nullptr;
+    BITMAP* deathBanner = nullptr;
+    BITMAP* introPicture = nullptr;
+    BITMAP* victoryPicture = nullptr;
+    BITMAP* headIcon = nullptr;
+    BITMAP* daggerIcon = nullptr;
+    BITMAP* graveIcon = nullptr;
+
+    Screens();
+    ~Screens();
+
+    void loadPictures(RGB* palette);
+    void drawHud(int livingOrks, int orkCount, int daggersInHand, int daggerCount, int deaths, View& view);
+    void drawPanel(View& view);
+};

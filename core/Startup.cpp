@@ -1,0 +1,78 @@
+#include "core/Startup.h"
+
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "core/DataCheck.h"
+#include "core/Game.h"
+#include "core/TickClock.h"
+
+// The four start-up messages are the game's own words, spelling included.
+const char* const NoDisplayMessage =
+    "Ork Cave could not start: no display could be opened. Run it from a desktop session (is DISPLAY set?).";
+const char* const GraphicsFailedMessage = "Graphics Initilization Failed";
+const char* const TimerFailedMessage = "Timer Initilization Failed";
+const char* const MouseFailedMessage = "Mouse Initilization Failed";
+const char* const SoundFailedMessage = "Sound Initilization Failed";
+
+namespace {
+int initLibrary() { return allegro_init(); }
+int installKeyboard() { return install_keyboard(); }
+int installMouse() { return install_mouse(); }
+void setColorDepth(int depth) { set_color_depth(depth); }
+int setGraphicsMode(int card, int w, int h, int vw, int vh) { return set_gfx_mode(card, w, h, vw, vh); }
+Game* createGame() { return new Game(); }
+void pause(unsigned int ms) { rest(ms); }
+int installTimer(void (*callback)(), int ms) { return install_int(callback, ms); }
+int installSound(int digital, int midi, const char* config) { return install_sound(digital, midi, config); }
+void showMessage(const char* text) { allegro_message("%s", text); }
+void printError(const char* text) { std::fprintf(stderr, "%s\n", text); }
+
+const StartupCalls LibraryCalls = {
+    initLibrary, installKeyboard, installMouse, setColorDepth, setGraphicsMode, findDataProblem,
+    createGame,  pause,           installTimer, installSound,  showMessage,     printError,
+};
+
+int failInTextMode(const StartupCalls& calls, const char* message)
+{
+    calls.setGraphicsMode(GFX_TEXT, 0, 0, 0, 0);
+    calls.showMessage(message);
+    return 1;
+}
+}
+
+const StartupCalls& libraryStartupCalls()
+{
+    return LibraryCalls;
+}
+
+int startUp(const StartupCalls& calls, Game*& game)
+{
+    // Without a display every later library call would touch an uninitialised library.
+    if (calls.initLibrary() != 0) {
+        calls.printError(NoDisplayMessage);
+        return 1;
+    }
+    calls.installKeyboard();
+    calls.installMouse();  // the second call below is the one that counts
+    calls.setColorDepth(ColourDepth);
+    resetTickClock();
+    if (calls.setGraphicsMode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
+        return failInTextMode(calls, GraphicsFailedMessage);
+    // Missing data is found here, before anything is built from it.
+    std::string dataProblem = calls.checkData();
+    if (!dataProblem.empty())
+        return failInTextMode(calls, dataProblem.c_str());
+    game = calls.createGame();
+    calls.pause(StartupPauseMs);
+    if (calls.installTimer(onTimer, TimerPeriodMs) != 0)
+        return failInTextMode(calls, TimerFailedMessage);
+    if (calls.installMouse() == -1)
+        return failInTextMode(calls, MouseFailedMessage);
+    if (calls.installSound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0) {
+        calls.showMessage(SoundFailedMessage);
+        return 1;
+    }
+    return 0;
+}

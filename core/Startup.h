@@ -1,0 +1,40 @@
+#pragma once
+
+#include <string>
+
+class Game;
+
+// The library calls of start-up, in a table so that tests can make any one fail.
+struct StartupCalls {
+    int (*initLibrary)();
+    int (*installKeyboard)();
+    int (*installMouse)();
+    void (*setColorDepth)(int depth);
+    int (*setGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
+    // Empty when every data file is usable; otherwise what is wrong, naming the file.
+    std::string (*checkData)();
+    Game* (*createGame)();
+    void (*pause)(unsigned int ms);
+    int (*installTimer)(void (*callback)(), int periodMs);
+    int (*installSound)(int digital, int midi, const char* config);
+    void (*showMessage)(const char* text);  // allegro_message
+    void (*printError)(const char* text);   // for when the library could not start at all
+};
+
+constexpr int WindowWidth = 800;
+constexpr int WindowHeight = 700;
+constexpr int ColourDepth = 16;
+constexpr unsigned int StartupPauseMs = 100;
+
+extern const char* const NoDisplayMessage;
+extern const char* const GraphicsFailedMessage;
+extern const char* const TimerFailedMessage;
+extern const char* const MouseFailedMessage;
+extern const char* const SoundFailedMessage;
+
+// The real Allegro calls.
+const StartupCalls& libraryStartupCalls();
+
+// Brings up the library, the window and the Game. Returns 0 and sets game on
+// success, or the exit code 1 after showing what failed.
+int startUp(const StartupCalls& calls, Game*& game);

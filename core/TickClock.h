@@ -1,0 +1,15 @@
+#pragma once
+
+#include <atomic>
+#include <cstdint>
+
+// Shared between the main loop and Allegro's timer thread.
+extern std::atomic<bool> tickPending;  // raised once per game tick, cleared by the loop
+extern int32_t timerSubCount;          // timer thread only
+
+constexpr int TimerPeriodMs = 5;
+constexpr int InterruptsPerTick = 14;  // 14 x 5 ms: one game tick is 70 ms
+
+// The 5-ms timer callback.
+void onTimer();
+void resetTickClock();

@@ -1,0 +1,29 @@
+#include "perception/Debris.h"
+
+#include <cstdio>
+
+namespace {
+constexpr double NoiseRanges[Debris::KindCount] = {400.0, 500.0, 600.0, 700.0, 600.0, 700.0};
+}
+
+Debris::Debris()
+{
+    for (int kind = 0; kind < KindCount; ++kind)
+        noiseRange[kind] = NoiseRanges[kind];
+}
+
+Debris::~Debris()
+{
+    for (BITMAP* sprite : debrisSprites)
+        if (sprite)
+            destroy_bitmap(sprite);
+}
+
+void Debris::loadPictures(RGB* palette)
+{
+    for (int kind = 0; kind < KindCount; ++kind) {
+        char name[40];
+        std::snprintf(name, sizeof name, "textures//debris%d.bmp", kind);
+        debrisSprites[kind] = load_bitmap(name, palette);
+    }
+}

@@ -1,0 +1,105 @@
+# Shared helpers for the end-to-end tests: a private Xvfb display, a stand-in
+# xmessage, the game started in its directory, input through xdotool and
+# screenshots through ImageMagick. Source it; call e2e_setup GAME_DIR first.
+
+set -euo pipefail
+
+E2E_TMP=""
+XVFB_PID=""
+GAME_PID=""
+GAME_DIR=""
+
+e2e_fail() {
+  echo "FAIL: $*" >&2
+  [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/stdout" ] && { echo "--- game stdout:"; cat "$E2E_TMP/stdout"; } >&2
+  [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/stderr" ] && { echo "--- game stderr:"; tail -n 20 "$E2E_TMP/stderr"; } >&2
+  exit 1
+}
+
+e2e_cleanup() {
+  [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
+  [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
+  [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
+  return 0
+}
+
+# e2e_setup GAME_DIR: starts Xvfb on a free display and prepares PATH.
+e2e_setup() {
+  GAME_DIR=$(cd "$1" && pwd)
+  E2E_TMP=$(mktemp -d /tmp/orkcave-e2e.XXXXXX)
+  trap e2e_cleanup EXIT
+  mkdir -p "$E2E_TMP/bin"
+  # allegro_message runs xmessage and waits for a click; ours records and returns.
+  cat > "$E2E_TMP/bin/xmessage" <<XM
+#!/bin/sh
+echo "\$*" >> "$E2E_TMP/xmessage.log"
+exit 0
+XM
+  chmod +x "$E2E_TMP/bin/xmessage"
+  export PATH="$E2E_TMP/bin:$PATH"
+
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+  XVFB_PID=$!
+  local n=0
+  while [ ! -s "$E2E_TMP/display" ]; do
+    sleep 0.05; n=$((n + 1))
+    [ $n -gt 200 ] && e2e_fail "Xvfb did not start"
+  done
+  export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
+}
+
+# e2e_start_game [DIR [PROGRAM]]: runs the game in the background from DIR.
+e2e_start_game() {
+  local dir=${1:-$GAME_DIR} program=${2:-./orkcave}
+  (cd "$dir" && exec "$program" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr") &
+  GAME_PID=$!
+}
+
+# e2e_wait_window: waits for the game's window and prints its id.
+e2e_wait_window() {
+  local n=0 id=""
+  while [ -z "$id" ]; do
+    id=$(xdotool search --name . 2>/dev/null | tail -n 1 || true)
+    if [ -z "$id" ]; then
+      kill -0 "$GAME_PID" 2>/dev/null || e2e_fail "game exited before its window opened"
+      sleep 0.1; n=$((n + 1))
+      [ $n -gt 150 ] && e2e_fail "no window within 15 s"
+    fi
+  done
+  sleep 0.5  # let the first frames reach the screen
+  echo "$id"
+}
+
+# e2e_wait_exit SECONDS: waits for the game to end; prints its exit code.
+e2e_wait_exit() {
+  local limit=$1 n=0
+  while kill -0 "$GAME_PID" 2>/dev/null; do
+    sleep 0.05; n=$((n + 1))
+    [ $n -gt $((limit * 20)) ] && e2e_fail "game still running after $limit s"
+  done
+  local code=0
+  wait "$GAME_PID" || code=$?
+  GAME_PID=""
+  echo "$code"
+}
+
+# e2e_hold KEY SECONDS: holds a key long enough for a 70-ms tick to see it.
+e2e_hold() {
+  xdotool keydown "$1"; sleep "$2"; xdotool keyup "$1"
+}
+
+# e2e_click BUTTON X Y: presses a mouse button at a window point for a few ticks.
+e2e_click() {
+  xdotool mousemove "$2" "$3"; sleep 0.2
+  xdotool mousedown "$1"; sleep 0.25; xdotool mouseup "$1"
+}
+
+# e2e_shot FILE: screenshot of the whole display.
+e2e_shot() {
+  import -window root "$1"
+}
+
+# e2e_pixel FILE X Y: prints the pixel's colour as "r,g,b".
+e2e_pixel() {
+  convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
+}

@@ -1,0 +1,63 @@
+#include "support/Headless.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+namespace headless {
+
+namespace {
+GFX_DRIVER fakeDriver;
+bool started = false;
+}
+
+void start()
+{
+    if (started)
+        return;
+    started = true;
+    install_allegro(SYSTEM_NONE, &errno, atexit);
+    set_color_depth(16);
+    fakeDriver = GFX_DRIVER();
+    fakeDriver.name = "headless";
+    fakeDriver.w = ScreenWidth;
+    fakeDriver.h = ScreenHeight;
+    fakeDriver.windowed = TRUE;
+    gfx_driver = &fakeDriver;
+    screen = create_bitmap(ScreenWidth, ScreenHeight);
+    clear_to_color(screen, 0);
+    releaseInput();
+}
+
+void releaseInput()
+{
+    for (int k = 0; k < KEY_MAX; ++k)
+        key[k] = 0;
+    mouse_x = 0;
+    mouse_y = 0;
+    mouse_b = 0;
+}
+
+int rgbAt(BITMAP* bitmap, int x, int y)
+{
+    int c = getpixel(bitmap, x, y);
+    return (getr16(c) << 16) | (getg16(c) << 8) | getb16(c);
+}
+
+int rgb16(int r, int g, int b)
+{
+    int c = makecol16(r, g, b);
+    return (getr16(c) << 16) | (getg16(c) << 8) | getb16(c);
+}
+
+bool savePng(BITMAP* bitmap, const char* pngPath)
+{
+    std::string bmp = std::string(pngPath) + ".bmp";
+    if (save_bitmap(bmp.c_str(), bitmap, nullptr) != 0)
+        return false;
+    std::string command = "convert '" + bmp + "' '" + pngPath + "' && rm -f '" + bmp + "'";
+    return std::system(command.c_str()) == 0;
+}
+
+}

@@ -1,0 +1,27 @@
+#pragma once
+
+#include <allegro.h>
+
+// Allegro without a display: SYSTEM_NONE, 16-bit colour, and an 800 x 700
+// memory screen behind a harness-owned driver record so that SCREEN_W and
+// SCREEN_H read 800 and 700. Tests simulate the player through key[],
+// mouse_x, mouse_y and mouse_b.
+namespace headless {
+
+constexpr int ScreenWidth = 800;
+constexpr int ScreenHeight = 700;
+
+// Idempotent; the test programs' main calls it once.
+void start();
+
+// Releases every key and button and puts the mouse at (0, 0).
+void releaseInput();
+
+// Colour at (x, y) of a 16-bit bitmap as 0xRRGGBB, rounded to the 16-bit grid.
+int rgbAt(BITMAP* bitmap, int x, int y);
+int rgb16(int r, int g, int b);  // the same rounding for an expected colour
+
+// Writes a bitmap as PNG through a BMP and ImageMagick's convert; false on failure.
+bool savePng(BITMAP* bitmap, const char* pngPath);
+
+}

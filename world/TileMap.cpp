@@ -1,0 +1,70 @@
+#include "world/TileMap.h"
+
+#include <allegro.h>
+
+namespace {
+// Neighbour offsets in tiles, in the order paste visits them.
+constexpr int NeighbourCount = 8;
+constexpr int NeighbourDx[NeighbourCount] = {-1, 0, +1, +1, +1, 0, -1, -1};
+constexpr int NeighbourDy[NeighbourCount] = {-1, -1, -1, 0, +1, +1, +1, 0};
+constexpr int StartExtent = 90;
+}
+
+TileMap::TileMap()
+    : cursor(new Vector()),
+      segmentOrigin(new Vector()),
+      width(StartExtent),
+      height(StartExtent),
+      outsideTile(new Tile())
+{
+    outsideTile->kind = Rock;
+}
+
+TileMap::~TileMap()
+{
+    BITMAP* pictures[] = {dirt, water, rock, waterFade, rockFade, fog, halfFog};
+    for (BITMAP* picture : pictures)
+        if (picture)
+            destroy_bitmap(picture);
+}
+
+Tile& TileMap::tileAt(const Vector& position)
+{
+    // Range checks come before the integer conversion so that far-off or NaN
+    // points never reach it; x >= 6400 is exactly "column 100 or more".
+    const double gridExtent = GridSize * TileSize;
+    if (!(position.x > 0.0) || !(position.y > 0.0) || !(position.x < gridExtent) || !(position.y < gridExtent))
+        return *outsideTile;
+    int32_t column = static_cast<int32_t>(position.x / TileSize);
+    int32_t row = static_cast<int32_t>(position.y / TileSize);
+    return tiles[column][row];
+}
+
+void TileMap::paste(const Vector& position, int32_t code)
+{
+    Tile& target = tileAt(position);
+    // The neighbour walk uses a local copy, so pasting at cursor itself is safe.
+    Vector centre;
+    centre.copyFrom(position);
+    if (code == Floor) {
+        target.kind = Floor;
+    } else if (code == Water) {
+        for (int n = 0; n < NeighbourCount; ++n) {
+            cursor->x = centre.x + NeighbourDx[n] * TileSize;
+            cursor->y = centre.y + NeighbourDy[n] * TileSize;
+            if (tileAt(*cursor).kind == Rock)
+                return;
+        }
+        target.kind = Water;
+    } else if (code == Rock) {
+        for (int n = 0; n < NeighbourCount; ++n) {
+            cursor->x = centre.x + NeighbourDx[n] * TileSize;
+            cursor->y = centre.y + NeighbourDy[n] * TileSize;
+            Tile& neighbour = tileAt(*cursor);
+            if (neighbour.kind == Water)
+                neighbour.kind = Floor;
+        }
+        target.kind = Rock;
+    }
+    outsideTile->kind = Rock;
+}

@@ -1,0 +1,61 @@
+#pragma once
+
+#include <allegro.h>
+
+#include <cstdint>
+#include <memory>
+
+#include "world/Tile.h"
+#include "world/Vector.h"
+
+class Debris;
+class View;
+
+// The level: a fixed 100 x 100 grid of tiles, 64 pixels each, indexed
+// [column][row]. Everything off the grid reads as rock.
+class TileMap {
+public:
+    static constexpr int GridSize = 100;
+    static constexpr int TileSize = 64;
+
+    Tile tiles[GridSize][GridSize];
+    std::unique_ptr<Vector> cursor;         // scratch walker of paste, loadSegment and the layers
+    std::unique_ptr<Vector> segmentOrigin;  // world position of the segment being stamped
+    BITMAP* dirt = nullptr;
+    BITMAP* water = nullptr;
+    BITMAP* rock = nullptr;
+    BITMAP* waterFade = nullptr;
+    BITMAP* rockFade = nullptr;
+    BITMAP* fog = nullptr;
+    BITMAP* halfFog = nullptr;
+    int32_t width;   // playing area in tiles
+    int32_t height;
+    std::unique_ptr<Tile> outsideTile;  // what tileAt answers off the grid; always rock
+    Debris* debrisSource = nullptr;
+
+    TileMap();
+    ~TileMap();
+
+    // The tile under a world point; x or y of 0.0 or less is off the grid.
+    Tile& tileAt(const Vector& position);
+    // The painting rule: 0 floor, 1 water (refused next to rock), 2 rock
+    // (turns neighbouring water to floor); other codes change nothing.
+    void paste(const Vector& position, int32_t code);
+
+    // Stamps segment file maps/seg<number>.txt with its top-left tile at (x, y).
+    void loadSegment(int32_t x, int32_t y, int32_t number);
+    // Empty level of the current extents: floor inside, rock around, all unreachable.
+    void reset();
+    // Marks every tile reachable from (x, y), and the rock it touches, as Unseen.
+    void floodFill(int32_t x, int32_t y);
+    // Builds levels until the entrance connects to the playing area.
+    // Returns false if it gave up (segment data that can never connect).
+    bool build(int32_t width, int32_t height, int32_t segmentCount);
+
+    // Loads the seven terrain pictures and pierces the half fog.
+    void loadTextures(RGB* palette);
+    void drawGround(View& view);
+    void drawDebrisAndFades(View& view);
+    void drawWaterAndRock(View& view);
+    void drawFog(View& view);
+};
