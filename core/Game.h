@@ -35,6 +35,12 @@ public:
     int32_t deaths = 0;
     std::unique_ptr<Elf> elf;
 
+    // Segment editor: draw the map without fog, banner or panel, and show a
+    // short notice (such as a failed save) for a few ticks.
+    bool editorMode = false;
+    const char* editorNotice = nullptr;
+    int editorNoticeTicks = 0;
+
     Game();
     ~Game();
 

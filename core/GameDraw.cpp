@@ -6,6 +6,19 @@
 namespace {
 constexpr int BagHalfSize = 32;
 constexpr int DaggerTotal = 10;
+constexpr int SegmentPixels = 10 * TileMap::TileSize;
+
+// The editor outlines the block that O saves and shows its last notice.
+void drawEditorOverlay(Game& game)
+{
+    BITMAP* buffer = game.backBuffer;
+    int x = static_cast<int>(-game.view->origin->x);
+    int y = static_cast<int>(-game.view->origin->y);
+    rect(buffer, x, y, x + SegmentPixels - 1, y + SegmentPixels - 1, makecol(255, 255, 0));
+    if (game.editorNotice && game.editorNoticeTicks > 0)
+        textout_centre_ex(buffer, font, game.editorNotice, SCREEN_W / 2, SCREEN_H - 24, makecol(255, 255, 255),
+                          makecol(0, 0, 0));
+}
 }
 
 void Game::draw()
@@ -28,7 +41,7 @@ void Game::draw()
     elf->draw(*view);
     orks->drawOrks(*view);
     // On the intro the whole map shows behind the panel.
-    if (screens->state != Intro)
+    if (screens->state != Intro && !editorMode)
         tileMap->drawFog(*view);
     if (!elf->dead) {
         sound->drawRings();
@@ -36,9 +49,13 @@ void Game::draw()
     }
 
     screens->drawHud(orks->aliveCount, orks->count, elf->daggers->inHandCount, DaggerTotal, deaths, *view);
-    if (elf->dead)
-        draw_sprite(view->buffer, screens->deathBanner, 0, 0);
-    screens->drawPanel(*view);
+    if (editorMode) {
+        drawEditorOverlay(*this);
+    } else {
+        if (elf->dead)
+            draw_sprite(view->buffer, screens->deathBanner, 0, 0);
+        screens->drawPanel(*view);
+    }
 
     if (crosshairSprite)
         draw_sprite(backBuffer, crosshairSprite, static_cast<int>(aimPoint->x - crosshairSprite->w / 2),

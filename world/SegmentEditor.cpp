@@ -1,0 +1,67 @@
+// One step of the segment editor: paint terrain, scroll, save, stamp.
+#include <allegro.h>
+
+#include <cstdio>
+
+#include "core/Game.h"
+
+namespace {
+constexpr int AimOffset = 32;
+constexpr double ScrollStep = 36.0;
+constexpr int SegmentSide = 10;
+constexpr int NoticeTicks = 43;  // about three seconds
+constexpr int LeftButton = 1;
+constexpr int RightButton = 2;
+const char* const SavedSegmentFile = "maps//seg.txt";
+const char* const SavedNotice = "Saved maps/seg.txt";
+const char* const SaveFailedNotice = "Could not write maps/seg.txt";
+
+// Writes the top-left 10 x 10 kinds, one row per line; false if the file cannot be written.
+bool saveSegment(TileMap& map)
+{
+    std::FILE* file = std::fopen(SavedSegmentFile, "w");
+    if (!file)
+        return false;
+    bool written = true;
+    for (int row = 0; row < SegmentSide; ++row) {
+        const int c[SegmentSide] = {map.tiles[0][row].kind, map.tiles[1][row].kind, map.tiles[2][row].kind,
+                                    map.tiles[3][row].kind, map.tiles[4][row].kind, map.tiles[5][row].kind,
+                                    map.tiles[6][row].kind, map.tiles[7][row].kind, map.tiles[8][row].kind,
+                                    map.tiles[9][row].kind};
+        written = std::fprintf(file, "%d %d %d %d %d %d %d %d %d %d\n", c[0], c[1], c[2], c[3], c[4], c[5], c[6],
+                               c[7], c[8], c[9]) > 0 && written;
+    }
+    return std::fclose(file) == 0 && written;
+}
+}
+
+void Game::editSegments()
+{
+    aimPoint->x = mouse_x - AimOffset;
+    aimPoint->y = mouse_y - AimOffset;
+    Vector aimed;
+    aimed.copyFrom(view->toWorld(*aimPoint));
+
+    if (mouse_b & LeftButton)
+        tileMap->paste(aimed, Water);
+    if (mouse_b & RightButton)
+        tileMap->paste(aimed, Rock);
+    if (key[KEY_SPACE])
+        tileMap->paste(aimed, Floor);
+
+    if (key[KEY_A])
+        view->origin->x -= ScrollStep;
+    if (key[KEY_D])
+        view->origin->x += ScrollStep;
+    if (key[KEY_W])
+        view->origin->y -= ScrollStep;
+    if (key[KEY_S])
+        view->origin->y += ScrollStep;
+
+    if (key[KEY_O]) {
+        editorNotice = saveSegment(*tileMap) ? SavedNotice : SaveFailedNotice;
+        editorNoticeTicks = NoticeTicks;
+    }
+    if (key[KEY_L])
+        tileMap->loadSegment(5, 5, 0);
+}
