@@ -146,17 +146,3 @@ TEST(Elf, PicksUpLyingDaggersWithinReachButNeverFlyingOnes)
     EXPECT_EQ(set.state[2], Flying);
     EXPECT_DOUBLE_EQ(set.position[2]->y, 975) << "it flew within reach and was not caught";
 }
-
-TEST(Elf, ADeadElfFreezesItsDaggersInFlight)
-{
-    ActorWorld world;
-    Elf& elf = *world.elf;
-    elf.carryingBag = false;
-    elf.fireHeld = true;
-    elf.update();
-    const double y = elf.daggers->position[0]->y;
-    elf.dead = true;
-    elf.update();
-    EXPECT_EQ(elf.daggers->state[0], Flying);
-    EXPECT_DOUBLE_EQ(elf.daggers->position[0]->y, y);
-}
