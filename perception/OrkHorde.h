@@ -69,4 +69,9 @@ public:
     // Draw only what the elf can see or is near, and every corpse.
     void drawFootprints(View& view);
     void drawOrks(View& view);
+
+    // `count` kept within 1..SlotCount, as every loop and division uses it.
+    int activeCount() const;
+    // Whether i names one of the active slots.
+    bool isActive(int i) const;
 };

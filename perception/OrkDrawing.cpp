@@ -1,0 +1,80 @@
+// How one ork and one footprint look on screen.
+#include <allegro.h>
+
+#include "perception/OrkHorde.h"
+#include "perception/View.h"
+
+namespace {
+constexpr int RaisedArmFrom = 12;  // attack timer 12 and up: arm raised; 6 to 11: swinging
+constexpr int SwingFrom = 6;
+constexpr int OrkPivotX = 50;
+constexpr int OrkPivotY = 100;
+
+constexpr int FreshPrintAbove = 90;
+constexpr int FadingPrintAbove = 60;
+constexpr int FaintPrintAbove = 30;  // at this age and below a print is gone
+constexpr int PrintPivotX = 17;
+constexpr int PrintPivotY = 13;
+
+constexpr double AllegroTurn = 256.0;
+constexpr double DegreesPerTurn = 360.0;
+// A quarter turn would be 64 units; 90 is the print art's own offset and is kept on purpose.
+constexpr double PrintAngleOffset = 90.0;
+
+BITMAP* orkFrame(const OrkHorde& horde, int i)
+{
+    if (horde.health[i] <= 0)
+        return horde.deadSprite;
+    if (horde.attackTimer[i] >= RaisedArmFrom)
+        return horde.orkSprites[1];
+    if (horde.attackTimer[i] >= SwingFrom)
+        return horde.orkSprites[2];
+    return horde.orkSprites[0];
+}
+
+BITMAP* printFrameByAge(const OrkHorde& horde, int age)
+{
+    if (age > FreshPrintAbove)
+        return horde.footprintSprites[0];
+    if (age > FadingPrintAbove)
+        return horde.footprintSprites[1];
+    if (age > FaintPrintAbove)
+        return horde.footprintSprites[2];
+    return nullptr;
+}
+}
+
+void OrkHorde::drawOrk(View& view, int i)
+{
+    if (!isActive(i))
+        return;
+    BITMAP* sprite = orkFrame(*this, i);
+    if (!sprite || !view.buffer || !view.isOnScreen(*pos[i]))
+        return;
+    const double heading = pos[i]->angleFrom(*target[i]);
+    const Vector& s = view.toScreen(*pos[i]);
+    pivot_sprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkPivotX, OrkPivotY,
+                 ftofix(-heading * AllegroTurn / DegreesPerTurn));
+}
+
+void OrkHorde::drawFootprint(View& view, int i, int j)
+{
+    if (!isActive(i) || j < 0 || j >= FootprintCount)
+        return;
+    BITMAP* sprite = printFrameByAge(*this, footprintAge[i][j]);
+    if (!sprite || !view.isOnScreen(*footprintPos[i][j]))
+        return;
+    if (footprintBloody[i][j])
+        sprite = bloodSprite;
+    if (!sprite || !view.buffer)
+        return;
+    const Vector& s = view.toScreen(*footprintPos[i][j]);
+    const fixed angle = ftofix(PrintAngleOffset - footprintHeading[i][j] * AllegroTurn / DegreesPerTurn);
+    const int x = static_cast<int>(s.x);
+    const int y = static_cast<int>(s.y);
+    // Successive prints alternate left and right feet.
+    if (j % 2 == 1)
+        pivot_sprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
+    else
+        pivot_sprite_v_flip(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
+}

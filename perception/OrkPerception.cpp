@@ -1,0 +1,117 @@
+// What ties the orks to the elf: seeing it, being heard, striking it, and
+// which orks and footprints the elf gets to see.
+#include <allegro.h>
+
+#include "perception/Debris.h"
+#include "perception/OrkHorde.h"
+#include "perception/Sight.h"
+#include "player/Elf.h"
+#include "sound/SoundBoard.h"
+#include "world/TileMap.h"
+
+namespace {
+constexpr int StealthButton = 2;
+constexpr int SightChargeTicks = 15;
+
+constexpr int QuietStepPhase = 1;  // heard only from an ork that walks freely
+constexpr int LoudStepPhase = 9;   // heard even from one winding up a strike
+constexpr double WaterNoiseRange = 600.0;
+constexpr int WaterSample = 6;
+
+constexpr double StrikeReach = 100.0;
+constexpr int RearmBelow = 3;
+constexpr int StrikePhase = 10;
+constexpr double StrikeNoiseRange = 300.0;
+constexpr int StrikeLandsSample = 14;
+constexpr int StrikeMissesSample = 15;
+
+constexpr double ConeExtraRange = 60.0;  // the apex sits 60 px behind the elf: the reach still counts from the elf
+constexpr double FootprintNearby = 90.0;
+constexpr double OrkNearby = 120.0;
+
+void lookForElf(OrkHorde& horde, int i)
+{
+    if ((mouse_b & StealthButton) || horde.health[i] <= 0)
+        return;
+    const Vector& elf = *horde.elf->position;
+    const double heading = horde.pos[i]->angleFrom(*horde.target[i]);
+    if (horde.sight->inCone(*horde.pos[i], elf, heading, horde.sightRange, horde.sightHalfAngle)
+        && !horde.sight->isBlocked(*horde.pos[i], elf)) {
+        horde.target[i]->copyFrom(elf);
+        horde.chargeTimer[i] = SightChargeTicks;
+    }
+}
+
+void makeFootstepNoise(OrkHorde& horde, int i)
+{
+    const bool freeStep = horde.health[i] > 0 && horde.attackTimer[i] == 0 && horde.stepTimer[i] == QuietStepPhase;
+    if (!freeStep && horde.stepTimer[i] != LoudStepPhase)
+        return;
+    const Vector& here = *horde.pos[i];
+    const Tile& tile = horde.tileMap->tileAt(here);
+    if (tile.debris > 0 && tile.debris < Debris::KindCount)
+        horde.sound->playAt(here, horde.debrisTable->noiseRange[tile.debris], tile.debris);
+    if (tile.kind == Water)
+        horde.sound->playAt(here, WaterNoiseRange, WaterSample);
+}
+
+void windUpAttack(OrkHorde& horde, int i)
+{
+    const Vector& elf = *horde.elf->position;
+    if (horde.pos[i]->distance(elf) < StrikeReach && horde.attackTimer[i] < RearmBelow && horde.health[i] > 0) {
+        horde.attackTimer[i] = horde.attackPause;
+        horde.target[i]->copyFrom(elf);
+    }
+}
+
+void strike(OrkHorde& horde, int i)
+{
+    if (horde.attackTimer[i] != StrikePhase || horde.health[i] <= 0)
+        return;
+    if (horde.pos[i]->distance(*horde.elf->position) < StrikeReach) {
+        horde.elf->dead = true;
+        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeLandsSample);
+    } else {
+        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeMissesSample);
+    }
+}
+
+bool elfSees(OrkHorde& horde, const Vector& point)
+{
+    const Elf& elf = *horde.elf;
+    return horde.sight->inCone(*elf.eyePoint, point, elf.facing, elf.viewRange + ConeExtraRange, elf.viewHalfAngle)
+        && !horde.sight->isBlocked(*elf.position, point);
+}
+}
+
+void OrkHorde::perceive(int i)
+{
+    if (!isActive(i))
+        return;
+    lookForElf(*this, i);
+    makeFootstepNoise(*this, i);
+    windUpAttack(*this, i);
+    strike(*this, i);
+}
+
+void OrkHorde::drawFootprints(View& view)
+{
+    const int active = activeCount();
+    for (int i = 0; i < active; ++i) {
+        for (int j = 0; j < FootprintCount; ++j) {
+            const Vector& print = *footprintPos[i][j];
+            if (elfSees(*this, print) || elf->position->distance(print) < FootprintNearby)
+                drawFootprint(view, i, j);
+        }
+    }
+}
+
+void OrkHorde::drawOrks(View& view)
+{
+    const int active = activeCount();
+    for (int i = 0; i < active; ++i) {
+        const Vector& ork = *pos[i];
+        if (elfSees(*this, ork) || elf->position->distance(ork) < OrkNearby || health[i] < 1)
+            drawOrk(view, i);
+    }
+}

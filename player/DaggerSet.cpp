@@ -1,0 +1,121 @@
+#include "player/DaggerSet.h"
+
+#include <cstdlib>
+
+#include "perception/OrkHorde.h"
+#include "perception/View.h"
+#include "sound/SoundBoard.h"
+#include "world/TileMap.h"
+
+namespace {
+constexpr int FlightTicks = 15;
+constexpr double StepLength = 50.0;
+
+constexpr int RockHitSample = 10;
+constexpr double RockHitRange = 450.0;
+
+constexpr double OrkHitDistance = 55.0;
+constexpr int OrkHitSample = 7;
+constexpr double OrkHitRange = 600.0;
+constexpr int HitOrkChargeTicks = 30;
+
+constexpr int SpinDegrees = 360;  // a stopped dagger comes to rest at a random turn
+
+constexpr int PivotX = 16;
+constexpr int PivotY = 16;
+constexpr double AllegroTurn = 256.0;
+constexpr double DegreesPerTurn = 360.0;
+
+// Drops the dagger where it was a step ago and makes the noise of what stopped it.
+void stopDagger(DaggerSet& set, int i, int sample, double range)
+{
+    set.state[i] = Lying;
+    set.position[i]->add(-set.scratch->x, -set.scratch->y);
+    set.sound->playAt(*set.position[i], range, sample);
+    set.heading[i] += std::rand() % SpinDegrees;
+}
+
+bool stopsDaggers(const Tile& tile)
+{
+    return tile.kind == Rock || tile.visibility == Unreachable;
+}
+
+// Every ork near the dagger is hit, even after the dagger has already stopped.
+void hitOrks(DaggerSet& set, int i)
+{
+    OrkHorde& horde = *set.horde;
+    const int orks = horde.activeCount();
+    for (int j = 0; j < orks; ++j) {
+        if (horde.pos[j]->distance(*set.position[i]) < OrkHitDistance && horde.health[j] >= 1) {
+            --horde.health[j];
+            horde.chargeTimer[j] = HitOrkChargeTicks;
+            horde.pickWanderTarget(j);
+            stopDagger(set, i, OrkHitSample, OrkHitRange);
+        }
+    }
+}
+
+void fly(DaggerSet& set, int i)
+{
+    // The step points against the heading's unit direction.
+    set.scratch->x = 0.0;
+    set.scratch->y = -StepLength;
+    set.scratch->rotate(set.heading[i]);
+
+    if (stopsDaggers(set.map->tileAt(*set.position[i])))
+        stopDagger(set, i, RockHitSample, RockHitRange);
+    hitOrks(set, i);
+
+    if (--set.life[i] < 1)
+        set.state[i] = Lying;
+    if (set.state[i] == Flying)
+        set.position[i]->add(set.scratch->x, set.scratch->y);
+}
+}
+
+DaggerSet::DaggerSet() : scratch(new Vector()), inHandCount(DaggerCount)
+{
+    for (int i = 0; i < DaggerCount; ++i) {
+        position[i].reset(new Vector());
+        heading[i] = 0.0;
+        state[i] = InHand;
+        life[i] = 0;
+    }
+}
+
+void DaggerSet::throwDagger(const Vector& start, double throwHeading)
+{
+    for (int i = 0; i < DaggerCount; ++i) {
+        if (state[i] == InHand) {
+            position[i]->copyFrom(start);
+            heading[i] = throwHeading;
+            state[i] = Flying;
+            life[i] = FlightTicks;
+            return;
+        }
+    }
+}
+
+void DaggerSet::update()
+{
+    inHandCount = 0;
+    for (int i = 0; i < DaggerCount; ++i) {
+        if (state[i] == InHand)
+            ++inHandCount;
+        else if (state[i] == Flying)
+            fly(*this, i);
+    }
+}
+
+void DaggerSet::draw(View& view)
+{
+    if (!sprite || !view.buffer)
+        return;
+    for (int i = 0; i < DaggerCount; ++i) {
+        if (state[i] != Flying && state[i] != Lying)
+            continue;
+        const Vector& s = view.toScreen(*position[i]);
+        pivot_sprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), PivotX, PivotY,
+                     ftofix(-heading[i] * AllegroTurn / DegreesPerTurn));
+    }
+}
