@@ -28,6 +28,8 @@ public:
     SAMPLE* samples[SampleCount] = {};
     // How many sounds of each index got past the range and ring checks.
     int playedCount[SampleCount] = {};
+    // Volume of the last sound that got that far, as handed to play_sample.
+    int lastVolume = -1;
 
     SoundBoard();
     ~SoundBoard();
