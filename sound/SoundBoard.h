@@ -39,5 +39,6 @@ public:
     void drawRings();
 };
 
-// Opens a file named with either separator; a backslash is not one on Linux.
+// Copies a sample file name with each backslash turned into '/': the table
+// keeps its names as written, but a backslash is no separator on Linux.
 const char* portablePath(const char* name, char* buffer, int bufferSize);

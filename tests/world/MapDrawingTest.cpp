@@ -327,3 +327,189 @@ TEST(MapDrawingWithoutPictures, DrawsNothingAndDoesNotCrash)
     EXPECT_EQ(lit, 0);
     destroy_bitmap(buffer);
 }
+
+// A whole frame of map layers, fog in its three strengths and noise rings,
+// saved as build/frame-preview.png for a person to look at. The pictures are
+// simple stand-ins drawn here.
+namespace {
+BITMAP* maskedPicture(int size)
+{
+    BITMAP* picture = create_bitmap(size, size);
+    clear_to_color(picture, mask());
+    return picture;
+}
+
+// Speckles repeat every 64 px so that the ground scrolls without seams.
+BITMAP* previewDirt()
+{
+    BITMAP* picture = create_bitmap(128, 128);
+    clear_to_color(picture, makecol(92, 66, 44));
+    unsigned seed = 7;
+    for (int i = 0; i < 90; ++i) {
+        seed = seed * 1103515245u + 12345u;
+        int x = (seed >> 8) % 64, y = (seed >> 16) % 64;
+        int colour = i % 3 ? makecol(110, 82, 56) : makecol(70, 50, 34);
+        for (int dx = 0; dx < 128; dx += 64)
+            for (int dy = 0; dy < 128; dy += 64)
+                circlefill(picture, x + dx, y + dy, i % 4 == 0 ? 2 : 1, colour);
+    }
+    return picture;
+}
+
+BITMAP* previewBlob(int radius, int colour, int edge)
+{
+    BITMAP* picture = maskedPicture(128);
+    circlefill(picture, 64, 64, radius, colour);
+    if (edge >= 0)
+        circle(picture, 64, 64, radius, edge);
+    return picture;
+}
+
+BITMAP* previewDebris(int kind)
+{
+    BITMAP* picture = maskedPicture(64);
+    switch (kind) {
+    case 0:
+    case 1:
+        line(picture, 18, 40, 46, 24, makecol(230, 225, 200));
+        circlefill(picture, 17, 40, 3, makecol(230, 225, 200));
+        circlefill(picture, 47, 24, 3, makecol(230, 225, 200));
+        break;
+    case 2:
+        circlefill(picture, 32, 30, 9, makecol(220, 215, 190));
+        circlefill(picture, 28, 29, 2, makecol(30, 30, 30));
+        circlefill(picture, 36, 29, 2, makecol(30, 30, 30));
+        break;
+    case 3:
+    case 4:
+        triangle(picture, 20, 40, 30, 22, 34, 42, kind == 3 ? makecol(120, 220, 230) : makecol(90, 200, 110));
+        triangle(picture, 38, 30, 48, 28, 42, 40, kind == 3 ? makecol(120, 220, 230) : makecol(90, 200, 110));
+        break;
+    default:
+        circlefill(picture, 30, 36, 9, makecol(250, 210, 40));
+        circlefill(picture, 38, 26, 6, makecol(250, 210, 40));
+        triangle(picture, 43, 25, 50, 27, 43, 29, makecol(240, 120, 20));
+        break;
+    }
+    return picture;
+}
+
+// Opaque within 16 px of its tile, dithered beyond, so that a clear tile
+// next to fog keeps a soft edge.
+BITMAP* previewFog()
+{
+    BITMAP* picture = create_bitmap(128, 128);
+    clear_to_color(picture, makecol(10, 10, 14));
+    for (int y = 0; y < 128; ++y)
+        for (int x = 0; x < 128; ++x) {
+            bool band = x < 16 || x >= 112 || y < 16 || y >= 112;
+            if (band && (x + y) % 2 == 0)
+                putpixel(picture, x, y, mask());
+        }
+    return picture;
+}
+
+void writePreviewPictures()
+{
+    save("textures/dirt.bmp", previewDirt());
+    save("textures/water.bmp", previewBlob(50, makecol(40, 90, 170), makecol(120, 170, 230)));
+    save("textures/rock.bmp", previewBlob(54, makecol(110, 105, 100), makecol(70, 66, 62)));
+    save("textures/wfade.bmp", previewBlob(63, makecol(60, 70, 80), -1));
+    save("textures/rfade.bmp", previewBlob(63, makecol(48, 34, 24), -1));
+    save("textures/fog.bmp", previewFog());
+    for (int kind = 0; kind < Debris::KindCount; ++kind)
+        save(("textures/debris" + std::to_string(kind) + ".bmp").c_str(), previewDebris(kind));
+}
+
+// A walled cave with pillars, a pool and litter; beyond its walls nothing
+// is reachable.
+void buildPreviewCave(TileMap& map)
+{
+    for (auto& column : map.tiles)
+        for (Tile& tile : column) {
+            tile.kind = Rock;
+            tile.visibility = Unreachable;
+            tile.debris = -1;
+        }
+    Vector& at = *map.cursor;
+    auto pasteTile = [&](int column, int row, int32_t code) {
+        at.x = column * 64 + 32;
+        at.y = row * 64 + 32;
+        map.paste(at, code);
+    };
+    for (int c = 46; c <= 55; ++c)
+        for (int r = 48; r <= 55; ++r)
+            pasteTile(c, r, Floor);
+    pasteTile(49, 50, Rock);
+    pasteTile(49, 49, Rock);
+    pasteTile(53, 53, Rock);
+    for (int c = 47; c <= 48; ++c)
+        for (int r = 52; r <= 54; ++r)
+            pasteTile(c, r, Water);
+    for (int c = 45; c <= 56; ++c)
+        for (int r = 47; r <= 56; ++r)
+            map.tiles[c][r].visibility = Unseen;
+    const int litter[][3] = {{51, 49, 0}, {54, 50, 1}, {52, 54, 2}, {46, 49, 3}, {55, 55, 4}, {50, 53, 5}, {47, 55, 2}};
+    for (const auto& piece : litter)
+        map.tiles[piece[0]][piece[1]].debris = piece[2];
+}
+}
+
+TEST(FramePreview, LayersFogAndRingsMakeOnePicture)
+{
+    std::unique_ptr<TileMap> map(new TileMap());
+    Debris debris;
+    {
+        ScratchDirectory scratch;
+        writePreviewPictures();
+        map->loadTextures(nullptr);
+        debris.loadPictures(nullptr);
+    }
+    map->debrisSource = &debris;
+    buildPreviewCave(*map);
+    Sight sight;
+    sight.tileMap = map.get();
+
+    BITMAP* buffer = create_bitmap(800, 700);
+    View view;
+    view.setBuffer(buffer);
+    Vector elf;
+    elf.x = 50 * 64 + 32;
+    elf.y = 51 * 64 + 32;
+    view.origin->x = elf.x - 400;
+    view.origin->y = elf.y - 350;
+    SoundBoard sound;
+    sound.view = &view;
+
+    const double lookingLeft = 90, lookingDownRight = -135;
+    auto frame = [&](double facing) {
+        clear_to_color(buffer, makecol(0, 0, 0));
+        map->drawGround(view);
+        map->drawDebrisAndFades(view);
+        map->drawWaterAndRock(view);
+        sight.reveal(elf, facing, 450, 35);
+        circlefill(buffer, 400, 350, 14, makecol(60, 200, 90));
+        map->drawFog(view);
+        sound.drawRings();
+        circlefill(buffer, 400, 350, 14, makecol(60, 200, 90));
+    };
+    frame(lookingLeft);
+
+    Vector noise;
+    // The near sound comes last: a farther one would take over its ring.
+    const double noises[][2] = {{elf.x + 250, elf.y + 260}, {elf.x - 300, elf.y - 120}, {elf.x + 90, elf.y + 40}};
+    for (const auto& at : noises) {
+        noise.x = at[0];
+        noise.y = at[1];
+        sound.playAt(noise, 600, 6);
+    }
+    for (int tick = 0; tick < 3; ++tick)
+        sound.updateRings();
+    frame(lookingDownRight);
+
+    EXPECT_EQ(map->tiles[46][51].visibility, Seen) << "seen in the first frame only";
+    EXPECT_EQ(map->tiles[52][53].visibility, InSight);
+    EXPECT_EQ(map->tiles[54][48].visibility, Unseen);
+    EXPECT_TRUE(headless::savePng(buffer, "../frame-preview.png"));
+    destroy_bitmap(buffer);
+}
