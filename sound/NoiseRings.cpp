@@ -5,24 +5,35 @@
 #include "sound/SoundBoard.h"
 
 namespace {
+constexpr int MaxLevel = 255;               // attenuation at the edge of a sound's range
 constexpr double FarSoundDistance = 195.0;  // heard from farther: the ring starts at the window's edge
 constexpr double FarRingStartRadius = 175.0;
 constexpr double RingGrowth = 20.0;
 constexpr int MinDrawnLevel = 3;
-constexpr int CornerCut = 105;
-constexpr int FullVolume = 255;
+constexpr int CornerCut = 105;  // the cut corners make the square window an octagon
 constexpr int CentrePan = 128;
 constexpr int NormalPitch = 1000;
+
+int clampVolume(int volume)
+{
+    if (volume < 0)
+        return 0;
+    return volume > MaxLevel ? MaxLevel : volume;
+}
 }
 
 void SoundBoard::playAt(const Vector& pos, double range, int sample)
 {
+    if (sample < 0 || sample >= SampleCount)
+        return;
     listener->x = SCREEN_W / 2 + view->origin->x;
     listener->y = SCREEN_H / 2 + view->origin->y;
     double d = pos.distance(*listener);
-    if (!(d <= range))
+    if (!(d <= range) || !(range > 0.0))
         return;
-    int level = static_cast<int>(255 * d / range);
+    int level = static_cast<int>(MaxLevel * d / range);
+    // The first free ring (level 0), or the first one holding a nearer
+    // sound, is taken.
     int k = 0;
     while (k < RingCount && !(ringLevel[k] < level))
         ++k;
@@ -33,16 +44,11 @@ void SoundBoard::playAt(const Vector& pos, double range, int sample)
     ringRadius[k] = d < FarSoundDistance ? 0.0 : FarRingStartRadius;
     ringCenter[k]->copyFrom(pos);
 
-    int volume = FullVolume - level;
-    if (volume < 0)
-        volume = 0;
-    if (volume > FullVolume)
-        volume = FullVolume;
-    if (sample < 0 || sample >= SampleCount)
-        return;
     ++playedCount[sample];
+    lastVolume = clampVolume(MaxLevel - level);
+    // A sample that failed to load is skipped in silence; its ring still shows.
     if (samples[sample])
-        play_sample(samples[sample], volume, CentrePan, NormalPitch, 0);
+        play_sample(samples[sample], lastVolume, CentrePan, NormalPitch, 0);
 }
 
 void SoundBoard::updateRings()
@@ -57,6 +63,8 @@ void SoundBoard::updateRings()
 
 void SoundBoard::drawRings()
 {
+    if (!overlay || !view->buffer)
+        return;
     int ox = static_cast<int>(SCREEN_W / 2 + view->origin->x - overlay->w / 2);
     int oy = static_cast<int>(SCREEN_H / 2 + view->origin->y - overlay->h / 2);
     int mask = makecol(255, 0, 255);

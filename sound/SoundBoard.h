@@ -28,6 +28,8 @@ public:
     SAMPLE* samples[SampleCount] = {};
     // How many sounds of each index got past the range and ring checks.
     int playedCount[SampleCount] = {};
+    // Volume of the last sound that got that far, as handed to play_sample.
+    int lastVolume = -1;
 
     SoundBoard();
     ~SoundBoard();
@@ -37,5 +39,6 @@ public:
     void drawRings();
 };
 
-// Opens a file named with either separator; a backslash is not one on Linux.
+// Copies a sample file name with each backslash turned into '/': the table
+// keeps its names as written, but a backslash is no separator on Linux.
 const char* portablePath(const char* name, char* buffer, int bufferSize);

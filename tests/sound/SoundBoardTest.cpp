@@ -1,0 +1,219 @@
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <string>
+
+#include "perception/View.h"
+#include "sound/SoundBoard.h"
+
+namespace {
+namespace fs = std::filesystem;
+
+// Runs the test in a fresh directory of its own, so that sample files made
+// here never mix with the game's data.
+struct ScratchDirectory {
+    fs::path previous = fs::current_path();
+    fs::path path;
+    ScratchDirectory()
+    {
+        char pattern[] = "/tmp/orkcave-sound-XXXXXX";
+        path = mkdtemp(pattern);
+        fs::current_path(path);
+    }
+    ~ScratchDirectory()
+    {
+        fs::current_path(previous);
+        fs::remove_all(path);
+    }
+};
+
+void put32(std::FILE* f, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        std::fputc((v >> (8 * i)) & 0xFF, f);
+}
+void put16(std::FILE* f, uint16_t v)
+{
+    std::fputc(v & 0xFF, f);
+    std::fputc(v >> 8, f);
+}
+
+// An 8-bit mono PCM file whose length tells it apart from the others.
+void writeWav(const std::string& name, int length)
+{
+    std::FILE* f = std::fopen(name.c_str(), "wb");
+    std::fputs("RIFF", f);
+    put32(f, 36 + length);
+    std::fputs("WAVEfmt ", f);
+    put32(f, 16);
+    put16(f, 1);
+    put16(f, 1);
+    put32(f, 11025);
+    put32(f, 11025);
+    put16(f, 1);
+    put16(f, 8);
+    std::fputs("data", f);
+    put32(f, length);
+    for (int i = 0; i < length; ++i)
+        std::fputc(128, f);
+    std::fclose(f);
+}
+
+Vector at(double x, double y)
+{
+    Vector v;
+    v.x = x;
+    v.y = y;
+    return v;
+}
+
+// The view's origin is (0, 0), so the listener stands at (400, 350).
+struct Board : testing::Test {
+    View view;
+    SoundBoard board;
+    Board() { board.view = &view; }
+    int ringsInUse() const
+    {
+        int busy = 0;
+        for (int level : board.ringLevel)
+            busy += level != 0;
+        return busy;
+    }
+};
+}
+
+TEST(SoundBoardLoading, EachIndexLoadsItsOwnCopyOfItsFile)
+{
+    ScratchDirectory scratch;
+    fs::create_directory("sounds");
+    const struct {
+        const char* name;
+        int length;
+    } files[] = {{"bone", 10}, {"glass", 20}, {"ducky", 30}, {"splash", 40}, {"warg", 50}, {"splat", 60}};
+    for (const auto& file : files)
+        writeWav(std::string("sounds/") + file.name + ".wav", file.length);
+
+    SoundBoard board;
+    const int expectedLength[SoundBoard::SampleCount] = {10, 10, 10, 20, 20, 30, 40, 50,
+                                                         60, 60, 60, 60, 60, 60, 60, 20};
+    for (int i = 0; i < SoundBoard::SampleCount; ++i) {
+        ASSERT_NE(board.samples[i], nullptr) << "index " << i;
+        EXPECT_EQ(static_cast<int>(board.samples[i]->len), expectedLength[i]) << "index " << i;
+        for (int j = 0; j < i; ++j)
+            EXPECT_NE(board.samples[i], board.samples[j]) << "indices " << j << " and " << i;
+    }
+    EXPECT_EQ(board.overlay->w, 350);
+    EXPECT_EQ(board.overlay->h, 350);
+    for (int level : board.ringLevel)
+        EXPECT_EQ(level, 0);
+}
+
+TEST(SoundBoardLoading, NamesKeepTheirBackslashUntilOpened)
+{
+    EXPECT_STREQ(SoundBoard::sampleFiles[5], "sounds\\ducky.wav");
+    char path[64];
+    EXPECT_STREQ(portablePath(SoundBoard::sampleFiles[5], path, sizeof path), "sounds/ducky.wav");
+    char tiny[8];
+    EXPECT_STREQ(portablePath("sounds\\bone.wav", tiny, sizeof tiny), "sounds/") << "cut short, still terminated";
+}
+
+TEST(SoundBoardLoading, MissingSamplesAreSkippedButStillShowARing)
+{
+    ScratchDirectory scratch;  // no sounds directory at all
+    View view;
+    SoundBoard board;
+    board.view = &view;
+    for (SAMPLE* sample : board.samples)
+        EXPECT_EQ(sample, nullptr);
+    board.playAt(at(500, 350), 600, 7);
+    EXPECT_EQ(board.playedCount[7], 1);
+    EXPECT_EQ(board.ringLevel[0], 42);
+}
+
+TEST_F(Board, LevelVolumeAndStartRadiusFollowDistance)
+{
+    board.playAt(at(500, 350), 600, 1);
+    EXPECT_EQ(board.ringLevel[0], 42);
+    EXPECT_EQ(board.lastVolume, 213);
+    EXPECT_EQ(board.ringRadius[0], 0.0);
+    EXPECT_EQ(board.ringRange[0], 600.0);
+    EXPECT_EQ(board.ringCenter[0]->x, 500);
+
+    board.playAt(at(400, 750), 600, 2);  // farther: takes over the nearer sound's ring
+    EXPECT_EQ(board.ringLevel[0], 170);
+    EXPECT_EQ(board.lastVolume, 85);
+    EXPECT_EQ(board.ringRadius[0], 175.0);
+    EXPECT_EQ(board.ringCenter[0]->y, 750);
+    EXPECT_EQ(board.ringLevel[1], 0);
+    EXPECT_EQ(board.playedCount[1], 1);
+    EXPECT_EQ(board.playedCount[2], 1);
+}
+
+TEST_F(Board, HeardFromTheListenersScreenCentre)
+{
+    view.origin->x = -1000;
+    view.origin->y = 2000;
+    board.playAt(at(-600 + 100, 2350), 600, 6);
+    EXPECT_EQ(board.ringLevel[0], 42);
+}
+
+TEST_F(Board, ExactlyAtRangeIsSilentButRingedBeyondIsNothing)
+{
+    board.playAt(at(400 + 450, 350), 450, 10);
+    EXPECT_EQ(board.ringLevel[0], 255);
+    EXPECT_EQ(board.lastVolume, 0);
+    EXPECT_EQ(board.playedCount[10], 1);
+
+    board.playAt(at(400 + 450.01, 350), 450, 10);
+    EXPECT_EQ(board.playedCount[10], 1);
+    EXPECT_EQ(ringsInUse(), 1);
+}
+
+TEST_F(Board, SoundsAtTheListenerFindNoRing)
+{
+    board.playAt(at(400, 350), 600, 3);
+    board.playAt(at(400, 351), 600, 3);  // closer than range / 255
+    EXPECT_EQ(board.playedCount[3], 0);
+    EXPECT_EQ(ringsInUse(), 0);
+}
+
+TEST_F(Board, FartherSoundsTakeOverNearerRingsWhenAllAreBusy)
+{
+    for (int k = 0; k < SoundBoard::RingCount; ++k)
+        board.playAt(at(500, 350), 600, 4);  // level 42 each
+    EXPECT_EQ(ringsInUse(), 20);
+
+    board.playAt(at(500, 350), 600, 5);  // equal level: no ring lower
+    board.playAt(at(450, 350), 600, 5);  // nearer: level 21
+    EXPECT_EQ(board.playedCount[5], 0);
+
+    board.ringLevel[3] = 30;
+    board.playAt(at(400, 550), 600, 5);  // level 85 takes the first lower ring
+    EXPECT_EQ(board.playedCount[5], 1);
+    EXPECT_EQ(board.ringLevel[0], 85);
+    EXPECT_EQ(board.ringLevel[3], 30);
+}
+
+TEST_F(Board, ARingGrowsUntilPastItsRangeThenFrees)
+{
+    board.playAt(at(500, 350), 300, 14);
+    ASSERT_EQ(board.ringRadius[0], 0.0);
+    for (int tick = 1; tick <= 16; ++tick) {
+        board.updateRings();
+        EXPECT_EQ(board.ringRadius[0], 20.0 * tick);
+        EXPECT_NE(board.ringLevel[0], 0) << "tick " << tick;
+    }
+    board.updateRings();
+    EXPECT_EQ(board.ringLevel[0], 0);
+}
+
+TEST_F(Board, UnknownSampleIndexIsIgnored)
+{
+    board.playAt(at(500, 350), 600, 16);
+    board.playAt(at(500, 350), 600, -1);
+    EXPECT_EQ(ringsInUse(), 0);
+}
