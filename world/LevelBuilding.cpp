@@ -28,7 +28,8 @@ struct TilePosition {
     int32_t y;
 };
 
-constexpr TilePosition FillSteps[] = {{+1, 0}, {-1, 0}, {0, +1}, {0, -1}};
+constexpr int FillStepCount = 4;
+constexpr TilePosition FillSteps[FillStepCount] = {{+1, 0}, {-1, 0}, {0, +1}, {0, -1}};
 }
 
 void TileMap::reset()
@@ -62,7 +63,7 @@ void TileMap::floodFill(int32_t x, int32_t y)
         if (tile.kind == Rock)
             continue;
         // Pushed in reverse so the first step is explored first, depth first.
-        for (int step = 3; step >= 0; --step)
+        for (int step = FillStepCount - 1; step >= 0; --step)
             pending.push_back({at.x + FillSteps[step].x, at.y + FillSteps[step].y});
     }
 }
