@@ -8,6 +8,22 @@ constexpr int NeighbourCount = 8;
 constexpr int NeighbourDx[NeighbourCount] = {-1, 0, +1, +1, +1, 0, -1, -1};
 constexpr int NeighbourDy[NeighbourCount] = {-1, -1, -1, 0, +1, +1, +1, 0};
 constexpr int StartExtent = 90;
+
+const Vector& neighbourOf(const Vector& centre, int n, Vector& walker)
+{
+    walker.x = centre.x + NeighbourDx[n] * TileMap::TileSize;
+    walker.y = centre.y + NeighbourDy[n] * TileMap::TileSize;
+    return walker;
+}
+
+// Off-grid neighbours read as the rock outside tile.
+bool hasRockNeighbour(TileMap& map, const Vector& centre)
+{
+    for (int n = 0; n < NeighbourCount; ++n)
+        if (map.tileAt(neighbourOf(centre, n, *map.cursor)).kind == Rock)
+            return true;
+    return false;
+}
 }
 
 TileMap::TileMap()
@@ -49,22 +65,16 @@ void TileMap::paste(const Vector& position, int32_t code)
     if (code == Floor) {
         target.kind = Floor;
     } else if (code == Water) {
-        for (int n = 0; n < NeighbourCount; ++n) {
-            cursor->x = centre.x + NeighbourDx[n] * TileSize;
-            cursor->y = centre.y + NeighbourDy[n] * TileSize;
-            if (tileAt(*cursor).kind == Rock)
-                return;
-        }
-        target.kind = Water;
+        if (!hasRockNeighbour(*this, centre))
+            target.kind = Water;
     } else if (code == Rock) {
         for (int n = 0; n < NeighbourCount; ++n) {
-            cursor->x = centre.x + NeighbourDx[n] * TileSize;
-            cursor->y = centre.y + NeighbourDy[n] * TileSize;
-            Tile& neighbour = tileAt(*cursor);
+            Tile& neighbour = tileAt(neighbourOf(centre, n, *cursor));
             if (neighbour.kind == Water)
                 neighbour.kind = Floor;
         }
         target.kind = Rock;
     }
+    // Set on every path, so a paste that landed off the grid leaves no trace.
     outsideTile->kind = Rock;
 }

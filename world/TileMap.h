@@ -48,8 +48,9 @@ public:
     void reset();
     // Marks every tile reachable from (x, y), and the rock it touches, as Unseen.
     void floodFill(int32_t x, int32_t y);
-    // Builds levels until the entrance connects to the playing area.
-    // Returns false if it gave up (segment data that can never connect).
+    // Builds levels until the entrance connects to near the top or left edge
+    // of the playing area. Extents are clamped to 1 to 85. Returns false, and
+    // leaves an empty (reset) level, if it gave up after 10,000 attempts.
     bool build(int32_t width, int32_t height, int32_t segmentCount);
 
     // Loads the seven terrain pictures and pierces the half fog.
@@ -58,4 +59,7 @@ public:
     void drawDebrisAndFades(View& view);
     void drawWaterAndRock(View& view);
     void drawFog(View& view);
+
+    // Attempts the last build needed (10,000 when it gave up).
+    int32_t buildAttempts = 0;
 };
