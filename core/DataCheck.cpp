@@ -6,6 +6,8 @@
 #include <cstdlib>
 
 #include "sound/SoundBoard.h"
+#include "world/LevelSizes.h"
+#include "world/SegmentCheck.h"
 #include "world/TileMap.h"
 
 namespace {
@@ -61,6 +63,21 @@ std::string findSampleProblem()
     }
     return std::string();
 }
+
+// Segment files can be well formed and still never open a way from the
+// entrance into the cave; a trial build of the smallest level finds that.
+std::string findUnbuildableSegments()
+{
+    TileMap trial;
+    const LevelSize& small = LevelSizes[0];
+    bool built = trial.build(small.width, small.height, small.segmentCount);
+    // rand() was never seeded, which is the same as seed 1: restore that so the
+    // first level is still the same on every run.
+    std::srand(1);
+    if (!built)
+        return "Bad segment files: maps//seg0.txt to maps//seg9.txt never open a way into the cave";
+    return std::string();
+}
 }
 
 std::string findDataProblem()
@@ -68,5 +85,9 @@ std::string findDataProblem()
     std::string problem = findPictureProblem();
     if (problem.empty())
         problem = findSampleProblem();
+    if (problem.empty())
+        problem = findSegmentProblem();
+    if (problem.empty())
+        problem = findUnbuildableSegments();
     return problem;
 }

@@ -2,20 +2,9 @@
 #include <cstdlib>
 
 #include "core/Game.h"
+#include "world/LevelSizes.h"
 
 namespace {
-struct LevelSize {
-    int32_t extent;  // width and height in tiles
-    int32_t segments;
-    int32_t orks;
-};
-constexpr LevelSize LevelSizes[] = {
-    {20, 15, 7},    // small
-    {40, 35, 25},   // medium
-    {60, 85, 35},   // large
-    {75, 155, 49},  // huge
-};
-constexpr int SizeCount = 4;
 constexpr int DebrisBorder = 15;  // the walk covers the entrance squares too
 constexpr int EntranceOffsetTiles = 8;
 constexpr int PlacementMargin = 3;
@@ -31,10 +20,10 @@ bool onGrid(int x, int y)
 
 void Game::startLevel(int32_t sizeCode)
 {
-    if (sizeCode >= 0 && sizeCode < SizeCount) {
+    if (sizeCode >= 0 && sizeCode < LevelSizeCount) {
         const LevelSize& size = LevelSizes[sizeCode];
-        tileMap->build(size.extent, size.extent, size.segments);
-        orks->count = size.orks;
+        tileMap->build(size.width, size.height, size.segmentCount);
+        orks->count = size.orkCount;
     }
     const int w = tileMap->width;
     const int h = tileMap->height;

@@ -171,6 +171,7 @@ TEST_F(SegmentEditor, UnwritableFileIsSkippedWithANotice)
     // A read-only maps directory (root ignores permissions, so only check no crash there).
     ASSERT_EQ(mkdir("maps", 0555), 0);
     stepHolding(KEY_O);
-    if (geteuid() != 0)
+    if (geteuid() != 0) {
         EXPECT_STREQ(game->editorNotice, "Could not write maps/seg.txt");
+    }
 }
