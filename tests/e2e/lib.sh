@@ -17,6 +17,7 @@ e2e_fail() {
 }
 
 e2e_cleanup() {
+  [ -n "$GAME_PID" ] && pkill -P "$GAME_PID" 2>/dev/null || true
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
@@ -51,7 +52,10 @@ XM
 # e2e_start_game [DIR [PROGRAM]]: runs the game in the background from DIR.
 e2e_start_game() {
   local dir=${1:-$GAME_DIR} program=${2:-./orkcave}
-  (cd "$dir" && exec "$program" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr") &
+  rm -f "$E2E_TMP/exitcode"
+  # The wrapper records the exit code itself: callers wait from subshells,
+  # which cannot `wait` for it.
+  (cd "$dir" && { code=0; "$program" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || code=$?; echo $code >"$E2E_TMP/exitcode"; }) &
   GAME_PID=$!
 }
 
@@ -61,7 +65,7 @@ e2e_wait_window() {
   while [ -z "$id" ]; do
     id=$(xdotool search --name . 2>/dev/null | tail -n 1 || true)
     if [ -z "$id" ]; then
-      kill -0 "$GAME_PID" 2>/dev/null || e2e_fail "game exited before its window opened"
+      [ -s "$E2E_TMP/exitcode" ] && e2e_fail "game exited with code $(cat "$E2E_TMP/exitcode") before its window opened"
       sleep 0.1; n=$((n + 1))
       [ $n -gt 150 ] && e2e_fail "no window within 15 s"
     fi
@@ -73,14 +77,11 @@ e2e_wait_window() {
 # e2e_wait_exit SECONDS: waits for the game to end; prints its exit code.
 e2e_wait_exit() {
   local limit=$1 n=0
-  while kill -0 "$GAME_PID" 2>/dev/null; do
+  while [ ! -s "$E2E_TMP/exitcode" ]; do
     sleep 0.05; n=$((n + 1))
     [ $n -gt $((limit * 20)) ] && e2e_fail "game still running after $limit s"
   done
-  local code=0
-  wait "$GAME_PID" || code=$?
-  GAME_PID=""
-  echo "$code"
+  cat "$E2E_TMP/exitcode"
 }
 
 # e2e_hold KEY SECONDS: holds a key long enough for a 70-ms tick to see it.

@@ -8,10 +8,10 @@ win=$(e2e_wait_window)
 
 # Dark pixels of the banner's text around the screen's middle (the HUD strip has none there).
 banner_text_pixels() {
-  convert "$1" -crop 160x12+320+19 -fx 'r<0.2 && g<0.2 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:
+  convert "$1" -crop 120x12+340+19 +repage -fx 'r<0.2 && g<0.2 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:
 }
 red_pixels() {  # red_pixels FILE WxH+X+Y
-  convert "$1" -crop "$2" -fx 'r>0.9 && g<0.1 && b<0.1 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:
+  convert "$1" -crop "$2" +repage -fx 'r>0.9 && g<0.1 && b<0.1 ? 1 : 0' -format '%[fx:int(mean*w*h)]' info:
 }
 
 e2e_shot "$shots/intro.png"
