@@ -47,7 +47,8 @@ void paintCloak(Image& image, Placement at, float sway)
         s.capsule(-6 + sway * 0.3f, 9, -8 + sway, 21, 0.9f, 1.1f);
         s.capsule(6 + sway * 0.3f, 9, 8 + sway, 21, 0.9f, 1.1f);
     });
-    layPart(image, at, cloth(palette::ElfTunic, 215, 4.0f), [](Sculpt& s) { s.ellipse(0, -2, 14, 7); });
+    layPart(image, at, cloth(palette::ElfTunic, 215, 4.0f), [](Sculpt& s) { s.ellipse(0, -2, 15, 7); });
+    layPart(image, at, cloth(palette::ElfCloakDark, 217, 3.0f), [](Sculpt& s) { s.ellipse(0, 5, 8, 5.5f); });
 }
 
 void paintArm(Image& image, Placement at, Point shoulder, Point hand)
@@ -61,19 +62,15 @@ void paintArm(Image& image, Placement at, Point shoulder, Point hand)
 void paintHead(Image& image, Placement at)
 {
     layPart(image, at, ears(), [](Sculpt& s) {
-        s.polygon({{-5, -5}, {-13, -1}, {-5, -2}});
-        s.polygon({{5, -5}, {13, -1}, {5, -2}});
+        s.polygon({{-5, -5}, {-14, 0}, {-5, -1}});
+        s.polygon({{5, -5}, {14, 0}, {5, -1}});
     });
     Material hair = cloth(palette::ElfHair, 205, 3.0f);
     hair.grain = 0.12f;
     hair.grainCell = 1.5f;
     hair.shine = 0.3f;
     layPart(image, at, hair, [](Sculpt& s) {
-        s.ellipse(0, -3, 6.5f, 7.5f);
-        s.circle(0, 4, 2.4f);
-    });
-    layPart(image, at, cloth(palette::ElfTunic, 206, 1.0f), [](Sculpt& s) {
-        s.capsule(-5, -7, 5, -7, 1.0f, 1.0f);
+        s.ellipse(0, -2, 6.5f, 7.0f);
     });
 }
 
@@ -140,7 +137,7 @@ void paintElf(Image& image, Placement at, ElfPose pose)
     case ElfPose::Throw:
         paintBody(image, at, {-12, -8}, {5, -23}, -2.0f);
         paintKnife(image, at, {4, -38}, {3, -52});
-        streak(image, at, {5, -25}, {4, -40}, 2.0f, rgb(220, 226, 236));
+        streak(image, at, {5, -25}, {4, -40}, 1.2f, rgb(220, 226, 236));
         break;
     case ElfPose::Follow:
         paintBody(image, at, {-13, -6}, {-6, -18}, -3.0f);

@@ -33,7 +33,7 @@ inline const Color EyeRed = rgb(255, 52, 24);
 inline const Color Warning = rgb(235, 30, 20);
 
 inline const Color ElfSkin = rgb(236, 218, 192);
-inline const Color ElfHair = rgb(226, 222, 196);
+inline const Color ElfHair = rgb(216, 180, 98);
 inline const Color ElfTunic = rgb(72, 106, 70);
 inline const Color ElfCloak = rgb(168, 182, 164);
 inline const Color ElfCloakDark = rgb(118, 132, 116);

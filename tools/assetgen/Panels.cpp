@@ -50,7 +50,8 @@ void paintCave(Image& image, const Cave& cave)
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             float field = cave.rockField(x, y, image.width);
-            Color floor = y < cave.mouthY + 6.0f * noise::value(x, 0, 12.0f, 0, 703u) ? snowAt(x, y) : dirtAt(x, y);
+            float drift = 14.0f * (noise::fractal(x, y, 16.0f, 2, 0, 703u) - 0.5f);
+            Color floor = y < cave.mouthY + drift ? snowAt(x, y) : dirtAt(x, y);
             float shade = 1.0f - 0.6f * smoothstep(-14.0f, 0.0f, field);
             Color c = field > 0.0f ? rockAt(x, y) : scale(floor, shade);
             image.at(x, y) = c;
@@ -92,7 +93,7 @@ void glowingEyes(Image& image, Placement ork)
 
 float introHalfWidth(float y, float w) { return y < 40 ? 30.0f + y * 0.3f : std::min(w * 0.42f, 42.0f + (y - 40) * 0.35f); }
 float introCentre(float y, float w) { return w * 0.5f + 14.0f * std::sin(y * 0.02f); }
-float victoryHalfWidth(float y, float w) { return y < 150 ? w : 24.0f + 6.0f * std::sin(y * 0.05f); }
+float victoryHalfWidth(float y, float) { return 24.0f + 6.0f * std::sin(y * 0.05f) + std::max(0.0f, 170.0f - y) * 0.45f; }
 float victoryCentre(float y, float w) { return w * 0.5f + 6.0f * std::sin(y * 0.03f); }
 
 void writeIntro(const std::string& path)
@@ -111,10 +112,36 @@ void writeIntro(const std::string& path)
     writePicture(image, path, Edge::Hard);
 }
 
+// A fir seen from above: a dark star of boughs with snow on its upper side.
+void paintFir(Image& image, Point at, float r)
+{
+    Material boughs;
+    boughs.base = rgb(34, 70, 52);
+    boughs.round = r * 0.6f;
+    boughs.grain = 0.2f;
+    boughs.lift = r * 0.5f;
+    boughs.shadow = 0.3f;
+    layPart(image, {}, boughs, [&](Sculpt& s) {
+        std::vector<Point> star;
+        for (int i = 0; i < 16; ++i) {
+            float a = i * float(M_PI) / 8, radius = (i % 2) ? r * 0.55f : r;
+            star.push_back({at.x + std::cos(a) * radius, at.y + std::sin(a) * radius});
+        }
+        s.polygon(star);
+    });
+    Material snow = boughs;
+    snow.base = palette::Snow;
+    snow.shadow = 0.0f;
+    layPart(image, {}, snow, [&](Sculpt& s) { s.circle(at.x - r * 0.25f, at.y - r * 0.25f, r * 0.3f); });
+}
+
 void writeVictory(const std::string& path)
 {
     Image image(VictoryWidth, VictoryHeight);
     paintCave(image, {150.0f, victoryHalfWidth, victoryCentre, 705u});
+    paintFir(image, {20.0f, 36.0f}, 12.0f);
+    paintFir(image, {80.0f, 64.0f}, 10.0f);
+    paintFir(image, {28.0f, 96.0f}, 8.0f);
     paintElf(image, {50.0f, 150.0f, 1.1f, 0.0f}, ElfPose::Carry);
     light(image, {50.0f, 40.0f}, 420.0f, 0.06f);
     vignette(image, 12.0f);

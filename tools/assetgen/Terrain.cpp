@@ -36,12 +36,12 @@ struct Pebble {
 Pebble pebbleAt(float x, float y)
 {
     noise::Cells c = noise::cells(x, y, 8.0f, Period, 12u);
-    if (noise::hash(c.id, 1, 13u) > 0.22f)
+    if (noise::hash(c.id, 1, 13u) > 0.13f)
         return {0.0f, {}};
     float r = 0.9f + 1.6f * noise::hash(c.id, 0, 13u);
     if (c.nearest >= r)
         return {0.0f, {}};
-    Color tone = mix(rgb(104, 92, 78), rgb(132, 128, 120), noise::hash(c.id, 2, 13u));
+    Color tone = mix(rgb(100, 84, 66), rgb(128, 120, 108), noise::hash(c.id, 2, 13u));
     return {std::sqrt(1.0f - (c.nearest * c.nearest) / (r * r)), tone};
 }
 

@@ -358,6 +358,13 @@ int mockFrame(const std::string& gameDir, const std::string& out)
         if (f == 'h') draw_sprite(frame, m.half, x - 32, y - 32);
     });
     pivot_sprite(frame, m.elf[0], 440 - MockOriginX, 420 - MockOriginY, 50, 110, turnTo(40));
+    BITMAP* stealth = create_bitmap(m.elf[2]->w, m.elf[2]->h);
+    blit(m.elf[2], stealth, 0, 0, 0, 0, stealth->w, stealth->h);
+    for (int y = 0; y < stealth->h; ++y)
+        for (int x = 0; x < stealth->w; ++x)
+            if (x % 2 == 0 || y % 2 == 0)
+                putpixel(stealth, x, y, makecol(255, 0, 255));
+    pivot_sprite(frame, stealth, 330 - MockOriginX, 400 - MockOriginY, 50, 110, turnTo(-80));
     drawMockHud(frame, m);
     draw_sprite(frame, m.crosshair, 600 - m.crosshair->w / 2, 200 - m.crosshair->h / 2);
     bool ok = savePng(frame, out);
