@@ -112,36 +112,38 @@ void writeIntro(const std::string& path)
     writePicture(image, path, Edge::Hard);
 }
 
-// A fir seen from above: a dark star of boughs with snow on its upper side.
+// A fir seen from above: layers of ragged boughs, each tier smaller,
+// lighter and turned a little from the one below.
 void paintFir(Image& image, Point at, float r)
 {
-    Material boughs;
-    boughs.base = rgb(34, 70, 52);
-    boughs.round = r * 0.6f;
-    boughs.grain = 0.2f;
-    boughs.lift = r * 0.5f;
-    boughs.shadow = 0.3f;
-    layPart(image, {}, boughs, [&](Sculpt& s) {
-        std::vector<Point> star;
-        for (int i = 0; i < 16; ++i) {
-            float a = i * float(M_PI) / 8, radius = (i % 2) ? r * 0.55f : r;
-            star.push_back({at.x + std::cos(a) * radius, at.y + std::sin(a) * radius});
-        }
-        s.polygon(star);
-    });
-    Material snow = boughs;
-    snow.base = palette::Snow;
-    snow.shadow = 0.0f;
-    layPart(image, {}, snow, [&](Sculpt& s) { s.circle(at.x - r * 0.25f, at.y - r * 0.25f, r * 0.3f); });
+    for (int tier = 0; tier < 3; ++tier) {
+        Material boughs;
+        boughs.base = mix(rgb(26, 58, 44), rgb(70, 110, 84), tier / 2.0f);
+        boughs.round = r * 0.3f;
+        boughs.grain = 0.25f;
+        boughs.grainCell = 1.5f;
+        boughs.lift = tier == 0 ? r * 0.5f : 1.5f;
+        boughs.seed = 706 + tier;
+        float size = r * (1.0f - 0.3f * tier);
+        layPart(image, {}, boughs, [&](Sculpt& s) {
+            std::vector<Point> star;
+            for (int i = 0; i < 18; ++i) {
+                float a = i * float(M_PI) / 9 + tier * 0.4f;
+                float radius = size * ((i % 2) ? 0.72f : 1.0f);
+                star.push_back({at.x + std::cos(a) * radius, at.y + std::sin(a) * radius});
+            }
+            s.polygon(star);
+        });
+    }
 }
 
 void writeVictory(const std::string& path)
 {
     Image image(VictoryWidth, VictoryHeight);
     paintCave(image, {150.0f, victoryHalfWidth, victoryCentre, 705u});
-    paintFir(image, {20.0f, 36.0f}, 12.0f);
-    paintFir(image, {80.0f, 64.0f}, 10.0f);
-    paintFir(image, {28.0f, 96.0f}, 8.0f);
+    paintFir(image, {22.0f, 38.0f}, 15.0f);
+    paintFir(image, {80.0f, 72.0f}, 12.0f);
+    paintFir(image, {24.0f, 104.0f}, 9.0f);
     paintElf(image, {50.0f, 150.0f, 1.1f, 0.0f}, ElfPose::Carry);
     light(image, {50.0f, 40.0f}, 420.0f, 0.06f);
     vignette(image, 12.0f);
