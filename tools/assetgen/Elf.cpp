@@ -1,0 +1,179 @@
+// The elf: ready, throwing, empty-handed, carrying the bag, struck down.
+// Art coordinates: the elf's centre at the origin, facing up (-y).
+#include "Families.h"
+#include "Palette.h"
+#include "Rng.h"
+
+#include <cmath>
+
+namespace {
+
+constexpr int ElfWidth = 100, ElfHeight = 140;
+constexpr float PivotX = 50.0f, PivotY = 110.0f;
+constexpr float ElfSize = 1.15f;
+
+Material cloth(Color c, uint32_t seed, float round = 4.0f)
+{
+    Material m;
+    m.base = c;
+    m.round = round;
+    m.grain = 0.07f;
+    m.grainCell = 3.0f;
+    m.seed = seed;
+    return m;
+}
+
+Material ears()
+{
+    Material m = cloth(rgb(238, 190, 164), 216, 1.0f);
+    m.grain = 0.03f;
+    return m;
+}
+
+Material flesh()
+{
+    Material m = cloth(palette::ElfSkin, 201, 2.0f);
+    m.grain = 0.03f;
+    return m;
+}
+
+void paintCloak(Image& image, Placement at, float sway)
+{
+    layPart(image, at, cloth(palette::ElfCloak, 202, 5.0f), [&](Sculpt& s) {
+        s.ellipse(sway * 0.4f, 8, 16, 14);
+        s.polygon({{-15, 4}, {15, 4}, {10 + sway, 22}, {sway, 25}, {-10 + sway, 22}});
+    });
+    layPart(image, at, cloth(palette::ElfCloakDark, 203, 1.5f), [&](Sculpt& s) {
+        s.capsule(-6 + sway * 0.3f, 9, -8 + sway, 21, 0.9f, 1.1f);
+        s.capsule(6 + sway * 0.3f, 9, 8 + sway, 21, 0.9f, 1.1f);
+    });
+    layPart(image, at, cloth(palette::ElfTunic, 215, 4.0f), [](Sculpt& s) { s.ellipse(0, -2, 15, 7); });
+    layPart(image, at, cloth(palette::ElfCloakDark, 217, 3.0f), [](Sculpt& s) { s.ellipse(0, 5, 8, 5.5f); });
+}
+
+void paintArm(Image& image, Placement at, Point shoulder, Point hand)
+{
+    layPart(image, at, cloth(palette::ElfTunic, 204, 3.0f), [&](Sculpt& s) {
+        s.capsule(shoulder.x, shoulder.y, hand.x, hand.y, 3.8f, 3.0f);
+    });
+    layPart(image, at, flesh(), [&](Sculpt& s) { s.circle(hand.x, hand.y, 3.2f); });
+}
+
+void paintHead(Image& image, Placement at)
+{
+    layPart(image, at, ears(), [](Sculpt& s) {
+        s.polygon({{-5, -5}, {-14, 0}, {-5, -1}});
+        s.polygon({{5, -5}, {14, 0}, {5, -1}});
+    });
+    Material hair = cloth(palette::ElfHair, 205, 3.0f);
+    hair.grain = 0.12f;
+    hair.grainCell = 1.5f;
+    hair.shine = 0.3f;
+    layPart(image, at, hair, [](Sculpt& s) {
+        s.ellipse(0, -2, 6.5f, 7.0f);
+    });
+}
+
+// A small throwing knife as held or flying: blade toward `tip`.
+void paintKnife(Image& image, Placement at, Point grip, Point tip)
+{
+    float dx = tip.x - grip.x, dy = tip.y - grip.y, len = std::hypot(dx, dy);
+    float ux = dx / len, uy = dy / len;
+    Material steel = cloth(palette::Steel, 207, 1.0f);
+    steel.shine = 0.8f;
+    layPart(image, at, steel, [&](Sculpt& s) {
+        s.polygon({{grip.x - uy * 2.2f, grip.y + ux * 2.2f}, {tip.x, tip.y}, {grip.x + uy * 2.2f, grip.y - ux * 2.2f}});
+    });
+    layPart(image, at, cloth(palette::Brass, 208, 1.0f), [&](Sculpt& s) {
+        s.capsule(grip.x - uy * 4, grip.y + ux * 4, grip.x + uy * 4, grip.y - ux * 4, 1.2f, 1.2f);
+    });
+}
+
+void paintSack(Image& image, Placement at)
+{
+    Material sack = cloth(palette::Sack, 209, 6.0f);
+    sack.grain = 0.14f;
+    sack.lift = 3.0f;
+    layPart(image, at, sack, [](Sculpt& s) { s.ellipse(-13, 10, 12, 14, 0.3f); });
+    layPart(image, at, cloth(rgb(210, 40, 36), 210, 3.0f), [](Sculpt& s) { s.circle(-15, -2, 4.5f); });
+    layPart(image, at, cloth(rgb(60, 110, 200), 211, 1.5f), [](Sculpt& s) {
+        s.polygon({{-6, -1}, {-1, 1}, {-3, 6}, {-8, 4}});
+    });
+    layPart(image, at, cloth(rgb(110, 80, 50), 212, 1.0f), [](Sculpt& s) { s.capsule(-9, -4, -18, 2, 1.4f, 1.4f); });
+}
+
+void paintBody(Image& image, Placement at, Point leftHand, Point rightHand, float sway)
+{
+    paintCloak(image, at, sway);
+    paintArm(image, at, {-12, -3}, leftHand);
+    paintArm(image, at, {12, -3}, rightHand);
+    paintHead(image, at);
+}
+
+void paintBloodPool(Image& image, Placement at)
+{
+    Material blood = cloth(palette::Blood, 213, 4.0f);
+    blood.shine = 0.5f;
+    blood.shadow = 0.0f;
+    layPart(image, at, blood, [](Sculpt& s) {
+        Rng rng(214);
+        s.ellipse(6, 4, 20, 15, -0.4f);
+        for (int i = 0; i < 7; ++i) {
+            float a = rng.range(0, 6.28f), r = rng.range(17, 26);
+            s.circle(6 + std::cos(a) * r, 4 + std::sin(a) * r * 0.8f, rng.range(1.2f, 3.0f));
+        }
+    });
+}
+
+}
+
+void paintElf(Image& image, Placement at, ElfPose pose)
+{
+    switch (pose) {
+    case ElfPose::Ready:
+        paintBody(image, at, {-9, -10}, {9, -13}, 0.0f);
+        paintKnife(image, at, {9, -15}, {10, -28});
+        break;
+    case ElfPose::Throw:
+        paintBody(image, at, {-12, -8}, {5, -23}, -2.0f);
+        paintKnife(image, at, {4, -38}, {3, -52});
+        streak(image, at, {5, -25}, {4, -40}, 1.2f, rgb(220, 226, 236));
+        break;
+    case ElfPose::Follow:
+        paintBody(image, at, {-13, -6}, {-6, -18}, -3.0f);
+        break;
+    case ElfPose::Carry:
+        paintBody(image, at, {-9, -10}, {8, -15}, 0.0f);
+        paintSack(image, at);
+        break;
+    case ElfPose::Dead: {
+        paintBloodPool(image, at);
+        Placement fallen = at;
+        fallen.turn += 1.1f;
+        paintBody(image, fallen, {-22, -6}, {18, -16}, 4.0f);
+        paintKnife(image, at, {-18, -22}, {-28, -30});
+        break;
+    }
+    }
+}
+
+namespace {
+
+void writeElf(const std::string& path, ElfPose pose)
+{
+    Image image(ElfWidth, ElfHeight);
+    paintElf(image, {PivotX, PivotY, ElfSize, 0.0f}, pose);
+    outline(image, palette::Outline);
+    writePicture(image, path, Edge::Hard);
+}
+
+}
+
+void makeElf(const std::string& dir)
+{
+    writeElf(dir + "/elf0.bmp", ElfPose::Ready);
+    writeElf(dir + "/elf1.bmp", ElfPose::Throw);
+    writeElf(dir + "/elf2.bmp", ElfPose::Follow);
+    writeElf(dir + "/elfbag.bmp", ElfPose::Carry);
+    writeElf(dir + "/elfdead.bmp", ElfPose::Dead);
+}

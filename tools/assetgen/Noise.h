@@ -1,0 +1,37 @@
+#pragma once
+
+#include <cstdint>
+
+// Value noise, fractal sums and cell noise. Every function can wrap with a
+// period (in pixels) so that terrain pictures tile without seams; a period
+// of 0 means no wrapping.
+namespace noise {
+
+// Hash of a lattice point to [0, 1).
+float hash(int x, int y, uint32_t seed);
+
+// Smooth value noise in [0, 1); cell is the lattice spacing in pixels.
+float value(float x, float y, float cell, int period, uint32_t seed);
+
+// Sum of octaves of value noise, halving the cell each octave, in [0, 1).
+float fractal(float x, float y, float cell, int octaves, int period, uint32_t seed);
+
+struct Cells {
+    float nearest;   // distance to the nearest feature point, pixels
+    float second;    // distance to the second nearest
+    uint32_t id;     // hash of the nearest cell, to colour cells apart
+};
+
+// Jittered-grid cell noise (one feature point per cell of the given size).
+Cells cells(float x, float y, float cell, int period, uint32_t seed);
+
+// Per-pixel random threshold in [0, 1), used to stipple soft edges where a
+// picture can only be fully drawn or fully masked. White noise: ordered or
+// gradient patterns show as hatching along a long fog border.
+float stipple(int x, int y);
+
+// 8 x 8 ordered-dither threshold in [0, 1); its period divides 64, so
+// dithered tiles stay seamless.
+float bayer(int x, int y);
+
+}

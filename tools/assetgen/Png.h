@@ -1,0 +1,9 @@
+#pragma once
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+// Writes 8-bit RGB rows as a PNG with stored (uncompressed) deflate blocks:
+// no library needed for the contact sheet.
+bool writePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);

@@ -1,0 +1,40 @@
+// Writes every picture and sound of the game into the game directory given
+// as the only argument: <dir>/textures/*.bmp and <dir>/sounds/*.wav.
+#define ALLEGRO_NO_MAGIC_MAIN
+#include "Families.h"
+
+#include <allegro.h>
+#include <cerrno>
+#include <cstdio>
+#include <cstdlib>
+#include <sys/stat.h>
+
+int main(int argc, char** argv)
+{
+    if (argc != 2) {
+        std::fprintf(stderr, "usage: assetgen <game directory>\n");
+        return 2;
+    }
+    if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
+        std::fprintf(stderr, "assetgen: Allegro did not start\n");
+        return 1;
+    }
+    // Painting happens in floats and is written as 24-bit files already
+    // dithered onto the 16-bit grid, so the depth set here only matters for
+    // Allegro's own conversions, which we avoid.
+    set_color_depth(24);
+    std::string game = argv[1];
+    std::string textures = game + "/textures", sounds = game + "/sounds";
+    mkdir(game.c_str(), 0755);
+    mkdir(textures.c_str(), 0755);
+    mkdir(sounds.c_str(), 0755);
+    makeTerrain(textures);
+    makeDebris(textures);
+    makeOrks(textures);
+    makeElf(textures);
+    makeItems(textures);
+    makeHud(textures);
+    makePanels(textures);
+    makeSounds(sounds);
+    return 0;
+}
