@@ -4,6 +4,7 @@
 #include <cstdlib>
 
 #include "world/TileMap.h"
+#include "world/WallProbes.h"
 
 namespace {
 constexpr double StartTargetY = 30.0;
@@ -32,11 +33,6 @@ constexpr int FootprintLife = 120;
 constexpr double ArrivalDistance = 40.0;
 
 constexpr double ProbeReach = 15.0;
-constexpr int WallTests = 12;  // all eight probes, then the four straight ones again
-// Probe directions in the order N, E, S, W, NE, NW, SE, SW; a probe in rock
-// pushes the ork the opposite way.
-constexpr double ProbeDx[OrkHorde::ProbeCount] = {0, +1, 0, -1, +1, -1, +1, -1};
-constexpr double ProbeDy[OrkHorde::ProbeCount] = {-1, 0, +1, 0, -1, -1, +1, +1};
 
 constexpr double SeparationDistance = 60.0;
 constexpr double SamePlaceDistance = 0.1;
@@ -186,8 +182,8 @@ void OrkHorde::placeProbes(int i)
     if (!isActive(i))
         return;
     for (int n = 0; n < ProbeCount; ++n) {
-        probes[n]->x = pos[i]->x + ProbeDx[n] * ProbeReach;
-        probes[n]->y = pos[i]->y + ProbeDy[n] * ProbeReach;
+        probes[n]->x = pos[i]->x + WallProbeDx[n] * ProbeReach;
+        probes[n]->y = pos[i]->y + WallProbeDy[n] * ProbeReach;
     }
 }
 
@@ -199,7 +195,7 @@ void OrkHorde::pushOutOfWalls(int i)
     for (int test = 0; test < WallTests; ++test) {
         const int n = test % ProbeCount;
         if (tileMap->tileAt(*probes[n]).kind == Rock) {
-            pos[i]->add(-ProbeDx[n] * ProbeReach, -ProbeDy[n] * ProbeReach);
+            pos[i]->add(-WallProbeDx[n] * ProbeReach, -WallProbeDy[n] * ProbeReach);
             placeProbes(i);
         }
     }

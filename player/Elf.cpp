@@ -2,6 +2,7 @@
 
 #include "perception/View.h"
 #include "world/TileMap.h"
+#include "world/WallProbes.h"
 
 namespace {
 constexpr double StartViewRange = 450.0;
@@ -15,12 +16,6 @@ constexpr double BagSpeed = 16.0;
 constexpr double BagDiagonalSpeed = 12.0;
 constexpr double RunSpeed = 20.0;
 constexpr double RunDiagonalSpeed = 14.0;
-
-constexpr int WallTests = 12;  // all eight probes, then the four straight ones again
-// Probe directions in the order N, E, S, W, NE, NW, SE, SW; a probe in rock
-// pushes the elf the opposite way.
-constexpr double ProbeDx[Elf::ProbeCount] = {0, +1, 0, -1, +1, -1, +1, -1};
-constexpr double ProbeDy[Elf::ProbeCount] = {-1, 0, +1, 0, -1, -1, +1, +1};
 
 constexpr double EyeDistance = 60.0;
 constexpr int ThrowCooldownTicks = 15;
@@ -139,8 +134,8 @@ void Elf::move()
 void Elf::placeProbes()
 {
     for (int n = 0; n < ProbeCount; ++n) {
-        probes[n]->x = position->x + ProbeDx[n] * bodyRadius;
-        probes[n]->y = position->y + ProbeDy[n] * bodyRadius;
+        probes[n]->x = position->x + WallProbeDx[n] * bodyRadius;
+        probes[n]->y = position->y + WallProbeDy[n] * bodyRadius;
     }
 }
 
@@ -150,7 +145,7 @@ void Elf::pushOutOfWalls()
     for (int test = 0; test < WallTests; ++test) {
         const int n = test % ProbeCount;
         if (map->tileAt(*probes[n]).kind == Rock) {
-            position->add(-ProbeDx[n] * bodyRadius, -ProbeDy[n] * bodyRadius);
+            position->add(-WallProbeDx[n] * bodyRadius, -WallProbeDy[n] * bodyRadius);
             placeProbes();
         }
     }

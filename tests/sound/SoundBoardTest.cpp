@@ -9,27 +9,11 @@
 
 #include "perception/View.h"
 #include "sound/SoundBoard.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-// Runs the test in a fresh directory of its own, so that sample files made
-// here never mix with the game's data.
-struct ScratchDirectory {
-    fs::path previous = fs::current_path();
-    fs::path path;
-    ScratchDirectory()
-    {
-        char pattern[] = "/tmp/orkcave-sound-XXXXXX";
-        path = mkdtemp(pattern);
-        fs::current_path(path);
-    }
-    ~ScratchDirectory()
-    {
-        fs::current_path(previous);
-        fs::remove_all(path);
-    }
-};
 
 void put32(std::FILE* f, uint32_t v)
 {

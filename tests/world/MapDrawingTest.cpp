@@ -10,30 +10,13 @@
 #include "perception/Sight.h"
 #include "perception/View.h"
 #include "sound/SoundBoard.h"
+#include "support/ScratchDirectory.h"
 #include "support/Headless.h"
 #include "world/TileMap.h"
 
 namespace {
 namespace fs = std::filesystem;
 
-// Runs a step in a fresh directory of its own, so that pictures made here
-// never mix with the game's data.
-struct ScratchDirectory {
-    fs::path previous = fs::current_path();
-    fs::path path;
-    ScratchDirectory()
-    {
-        char pattern[] = "/tmp/orkcave-map-XXXXXX";
-        path = mkdtemp(pattern);
-        fs::current_path(path);
-        fs::create_directory("textures");
-    }
-    ~ScratchDirectory()
-    {
-        fs::current_path(previous);
-        fs::remove_all(path);
-    }
-};
 
 int mask()
 {
@@ -78,6 +61,7 @@ struct Colours {
 
 void writeTestPictures(const Colours& colours)
 {
+    fs::create_directory("textures");
     save("textures/dirt.bmp", testPicture(128, colours.dirt, colours.dirtMarker));
     save("textures/water.bmp", testPicture(128, colours.water, colours.waterMarker));
     save("textures/rock.bmp", testPicture(128, colours.rock, colours.rockMarker));
@@ -411,6 +395,7 @@ BITMAP* previewFog()
 
 void writePreviewPictures()
 {
+    fs::create_directory("textures");
     save("textures/dirt.bmp", previewDirt());
     save("textures/water.bmp", previewBlob(50, makecol(40, 90, 170), makecol(120, 170, 230)));
     save("textures/rock.bmp", previewBlob(54, makecol(110, 105, 100), makecol(70, 66, 62)));

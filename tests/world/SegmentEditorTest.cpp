@@ -6,7 +6,6 @@
 #include <unistd.h>
 
 #include <cstdio>
-#include <cstdlib>
 #include <fstream>
 #include <memory>
 #include <sstream>
@@ -14,6 +13,7 @@
 
 #include "core/Game.h"
 #include "support/Headless.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
 
@@ -27,19 +27,12 @@ protected:
         game->editorMode = true;
         game->view->origin->x = 0;
         game->view->origin->y = 0;
-        char here[4096];
-        ASSERT_NE(getcwd(here, sizeof here), nullptr);
-        gameDir = here;
-        char pattern[] = "/tmp/orkcave-editor.XXXXXX";
-        ASSERT_NE(mkdtemp(pattern), nullptr);
-        scratch = pattern;
-        ASSERT_EQ(chdir(scratch.c_str()), 0);
+        scratch.reset(new ScratchDirectory());
     }
     void TearDown() override
     {
         headless::releaseInput();
-        EXPECT_EQ(chdir(gameDir.c_str()), 0);
-        std::system(("chmod -R u+w " + scratch + " && rm -rf " + scratch).c_str());
+        scratch.reset();
     }
     // Aims the editor at the centre of tile (x, y).
     void aimAtTile(int x, int y)
@@ -56,8 +49,7 @@ protected:
     }
 
     std::unique_ptr<Game> game;
-    std::string gameDir;
-    std::string scratch;
+    std::unique_ptr<ScratchDirectory> scratch;  // the editor saves into maps/ here
 };
 
 std::string readFile(const std::string& path)
