@@ -40,5 +40,10 @@ bench: build
 assets-preview: build
 	cmake --build $(BUILD) --target assets-preview
 
+# A Debian package of the installed game: build/orkcave_<version>_<arch>.deb.
+.PHONY: package
+package: build
+	cmake --build $(BUILD) --target package
+
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD)

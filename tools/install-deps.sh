@@ -9,6 +9,7 @@ packages=(
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-apps
+  dpkg-dev file
 )
 
 missing=()

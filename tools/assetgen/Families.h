@@ -14,6 +14,8 @@ void makeItems(const std::string& textures);
 void makeHud(const std::string& textures);
 void makePanels(const std::string& textures);
 void makeSounds(const std::string& sounds);
+// The desktop icon at several sizes, as orkcave-<size>.png: not game data.
+void makeIcons(const std::string& icons);
 
 // Figures shared between the sprites and the panel scenes.
 enum class OrkPose { Walk, WindUp, Strike, Dead };

@@ -63,9 +63,8 @@ std::vector<uint8_t> storedZlib(const std::vector<uint8_t>& raw)
     return z;
 }
 
-}
-
-bool writePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb)
+// One row filter byte, then the pixels: colour type 2 is RGB, 6 is RGBA.
+bool writeRows(const std::string& path, int width, int height, const std::vector<uint8_t>& pixels, int channels)
 {
     FILE* f = fopen(path.c_str(), "wb");
     if (!f)
@@ -75,15 +74,29 @@ bool writePng(const std::string& path, int width, int height, const std::vector<
     std::vector<uint8_t> header;
     putBig32(header, width);
     putBig32(header, height);
-    header.insert(header.end(), {8, 2, 0, 0, 0});
+    uint8_t colourType = channels == 4 ? 6 : 2;
+    header.insert(header.end(), {8, colourType, 0, 0, 0});
     chunk(f, "IHDR", header);
+    size_t stride = static_cast<size_t>(width) * channels;
     std::vector<uint8_t> raw;
-    raw.reserve((width * 3 + 1) * height);
+    raw.reserve((stride + 1) * height);
     for (int y = 0; y < height; ++y) {
         raw.push_back(0);
-        raw.insert(raw.end(), rgb.begin() + y * width * 3, rgb.begin() + (y + 1) * width * 3);
+        raw.insert(raw.end(), pixels.begin() + y * stride, pixels.begin() + (y + 1) * stride);
     }
     chunk(f, "IDAT", storedZlib(raw));
     chunk(f, "IEND", {});
     return fclose(f) == 0;
+}
+
+}
+
+bool writePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb)
+{
+    return writeRows(path, width, height, rgb, 3);
+}
+
+bool writePngWithAlpha(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba)
+{
+    return writeRows(path, width, height, rgba, 4);
 }

@@ -7,3 +7,5 @@
 // Writes 8-bit RGB rows as a PNG with stored (uncompressed) deflate blocks:
 // no library needed for the contact sheet.
 bool writePng(const std::string& path, int width, int height, const std::vector<uint8_t>& rgb);
+// The same with straight (not premultiplied) alpha, for the desktop icon.
+bool writePngWithAlpha(const std::string& path, int width, int height, const std::vector<uint8_t>& rgba);

@@ -1,5 +1,6 @@
 // Writes every picture and sound of the game into the game directory given
-// as the only argument: <dir>/textures/*.bmp and <dir>/sounds/*.wav.
+// as the first argument: <dir>/textures/*.bmp and <dir>/sounds/*.wav; with a
+// second argument, also the desktop icons into that directory.
 #define ALLEGRO_NO_MAGIC_MAIN
 #include "Families.h"
 
@@ -11,8 +12,8 @@
 
 int main(int argc, char** argv)
 {
-    if (argc != 2) {
-        std::fprintf(stderr, "usage: assetgen <game directory>\n");
+    if (argc != 2 && argc != 3) {
+        std::fprintf(stderr, "usage: assetgen <game directory> [<icon directory>]\n");
         return 2;
     }
     if (install_allegro(SYSTEM_NONE, &errno, atexit) != 0) {
@@ -36,5 +37,9 @@ int main(int argc, char** argv)
     makeHud(textures);
     makePanels(textures);
     makeSounds(sounds);
+    if (argc == 3) {
+        mkdir(argv[2], 0755);
+        makeIcons(argv[2]);
+    }
     return 0;
 }
