@@ -167,7 +167,6 @@ void TileMap::loadTextures(RGB* palette)
     halfFog = load_bitmap("textures//fog.bmp", palette);
     pierce(halfFog);
 
-    dirtRuns.reset(new SpriteRuns());
     fadeQuarters.reset(new TileQuarters(Debris::KindCount + 1, [this](BITMAP* look, int corner, const int pictures[4], int extra) {
         paintQuarter(look, corner, pictures, extra, waterFade, rockFade, debrisSource);
     }));
@@ -186,12 +185,8 @@ void TileMap::drawGround(View& view)
     const int ox = scrollOffset(view.origin->x);
     const int oy = scrollOffset(view.origin->y);
     for (int cy = 0; cy < SCREEN_H + GroundStep; cy += GroundStep)
-        for (int cx = 0; cx < SCREEN_W + GroundStep; cx += GroundStep) {
-            if (dirtRuns)
-                dirtRuns->draw(view.buffer, dirt, cx - ox, cy - oy);
-            else
-                drawPicture(view.buffer, dirt, cx - ox, cy - oy);
-        }
+        for (int cx = 0; cx < SCREEN_W + GroundStep; cx += GroundStep)
+            dirtSprite.draw(view.buffer, dirt, cx - ox, cy - oy);
 }
 
 void TileMap::drawDebrisAndFades(View& view)

@@ -2,36 +2,21 @@
 
 #include <algorithm>
 
-#include "world/SpriteRuns.h"
+#include "world/FastSprite.h"
 
 namespace {
 constexpr int TileSide = 2 * TileQuarters::Side;
 constexpr int Corners = 4;
-// Beyond this many runs of pixels a look is drawn as a plain sprite: a fine
-// checkerboard costs draw_rle_sprite more than a pixel-by-pixel mask test.
-constexpr int MostRunsForRle = 4 * TileQuarters::Side;
 
 int cornerX(int corner) { return corner & 1; }
 int cornerY(int corner) { return corner >> 1; }
-
-// Solid runs along the rows of a picture.
-int countRuns(BITMAP* picture, int mask)
-{
-    int runs = 0;
-    for (int y = 0; y < picture->h; ++y) {
-        bool inRun = false;
-        for (int x = 0; x < picture->w; ++x) {
-            bool solid = getpixel(picture, x, y) != mask;
-            runs += solid && !inRun;
-            inRun = solid;
-        }
-    }
-    return runs;
-}
 }
 
 TileQuarters::TileQuarters(int extraChoices, Paint paint)
-    : paint(std::move(paint)), extraChoices(extraChoices), looks(Corners * NeighbourKeys * extraChoices)
+    : paint(std::move(paint)),
+      extraChoices(extraChoices),
+      looks(Corners * NeighbourKeys * extraChoices),
+      painted(looks.size(), false)
 {
 }
 
@@ -71,12 +56,11 @@ void TileQuarters::paintFrom(std::initializer_list<BITMAP*> pictures)
 void TileQuarters::forgetLooks()
 {
     for (Look& look : looks) {
-        if (look.runs)
-            destroy_rle_sprite(look.runs);
         if (look.picture)
             destroy_bitmap(look.picture);
         look = Look();
     }
+    painted.assign(looks.size(), false);
 }
 
 void TileQuarters::startGrid(int columns, int rows, int left, int top)
@@ -114,15 +98,9 @@ void TileQuarters::drawGrid(BITMAP* target)
                     const int code = codeAt(column + coverX(corner, n), row + coverY(corner, n));
                     key = key * PictureChoices + code % PictureChoices;
                 }
-                Look& look = lookFor(corner, key + NeighbourKeys * extra);
-                if (look.empty)
-                    continue;
-                if (look.opaque)
-                    blit(look.picture, target, 0, 0, x, y, Side, Side);
-                else if (look.runs)
-                    draw_rle_sprite(target, look.runs, x, y);
-                else
-                    draw_sprite(target, look.picture, x, y);
+                const Look& look = lookFor(corner, key + NeighbourKeys * extra);
+                if (!look.empty)
+                    drawSpriteFast(target, look.picture, x, y);
             }
         }
     }
@@ -130,10 +108,12 @@ void TileQuarters::drawGrid(BITMAP* target)
 
 TileQuarters::Look& TileQuarters::lookFor(int corner, int key)
 {
-    Look& look = looks[corner * NeighbourKeys * extraChoices + key];
-    if (!look.painted)
-        paintLook(look, corner, key);
-    return look;
+    const int index = corner * NeighbourKeys * extraChoices + key;
+    if (!painted[index]) {
+        paintLook(looks[index], corner, key);
+        painted[index] = true;
+    }
+    return looks[index];
 }
 
 void TileQuarters::paintLook(Look& look, int corner, int key)
@@ -144,18 +124,13 @@ void TileQuarters::paintLook(Look& look, int corner, int key)
         pictures[n] = rest % PictureChoices;
         rest /= PictureChoices;
     }
-    look.painted = true;
     look.picture = create_bitmap(Side, Side);
-    if (!look.picture) {
-        look.empty = true;
+    if (!look.picture)
         return;
-    }
     const int mask = bitmap_mask_color(look.picture);
     clear_to_color(look.picture, mask);
     paint(look.picture, corner, pictures, rest);
-    const int runs = countRuns(look.picture, mask);
-    look.empty = runs == 0;
-    look.opaque = isOpaque(look.picture);
-    if (!look.empty && !look.opaque && runs <= MostRunsForRle)
-        look.runs = get_rle_sprite(look.picture);
+    for (int y = 0; y < Side && look.empty; ++y)
+        for (int x = 0; x < Side && look.empty; ++x)
+            look.empty = getpixel(look.picture, x, y) == mask;
 }

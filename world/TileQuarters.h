@@ -58,11 +58,8 @@ public:
 
 private:
     struct Look {
-        bool painted = false;
-        bool empty = false;   // all mask: nothing to draw
-        bool opaque = false;  // no mask: a plain blit
         BITMAP* picture = nullptr;
-        RLE_SPRITE* runs = nullptr;  // null: drawn as a sprite, the faster way for fine checkerboards
+        bool empty = true;  // all mask colour: nothing to draw
     };
 
     Look& lookFor(int corner, int key);
@@ -73,6 +70,7 @@ private:
     Paint paint;
     int extraChoices;
     std::vector<Look> looks;  // [corner][key]
+    std::vector<bool> painted;
     std::vector<BITMAP*> sources;
     std::vector<int> codes;   // the grid with an empty ring around it
     int columns = 0;

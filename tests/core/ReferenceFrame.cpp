@@ -85,6 +85,54 @@ void drawFog(TileMap& map, View& view)
     });
 }
 
+
+void drawRings(SoundBoard& sound)
+{
+    BITMAP* overlay = sound.overlay;
+    View& view = *sound.view;
+    if (!overlay)
+        return;
+    int ox = static_cast<int>(SCREEN_W / 2 + view.origin->x - overlay->w / 2);
+    int oy = static_cast<int>(SCREEN_H / 2 + view.origin->y - overlay->h / 2);
+    int mask = makecol(255, 0, 255);
+    clear_to_color(overlay, mask);
+    for (int k = 0; k < SoundBoard::RingCount; ++k) {
+        if (sound.ringLevel[k] > 3)
+            circle(overlay, static_cast<int>(sound.ringCenter[k]->x - ox),
+                   static_cast<int>(sound.ringCenter[k]->y - oy), static_cast<int>(sound.ringRadius[k]),
+                   makecol(240, 200, 200));
+    }
+    const int s = SoundBoard::OverlaySize;
+    const int c = 105;
+    triangle(overlay, 0, 0, c, 0, 0, c, mask);
+    triangle(overlay, s, s, s - c, s, s, s - c, mask);
+    triangle(overlay, 0, s, c, s, 0, s - c, mask);
+    triangle(overlay, s, 0, s - c, 0, s, c, mask);
+    draw_sprite(view.buffer, overlay, SCREEN_W / 2 - overlay->w / 2, SCREEN_H / 2 - overlay->h / 2);
+}
+
+void drawIfLoaded(BITMAP* target, BITMAP* sprite, int x, int y)
+{
+    if (sprite)
+        draw_sprite(target, sprite, x, y);
+}
+
+void drawHud(Screens& screens, int livingOrks, int orkCount, int daggersInHand, int deaths, View& view)
+{
+    const int w = SCREEN_W;
+    int headStep = w / (2 * orkCount + 2);
+    int daggerStep = w / (4 * DaggerTotal + 2);
+    int graveStep = w / (4 * deaths + 2);
+    clear_to_color(screens.hudStrip, makecol(255, 0, 0));
+    for (int i = 0; i < livingOrks; ++i)
+        drawIfLoaded(screens.hudStrip, screens.headIcon, i * headStep, 0);
+    for (int i = 0; i < daggersInHand; ++i)
+        drawIfLoaded(screens.hudStrip, screens.daggerIcon, w - i * daggerStep - daggerStep, 0);
+    for (int i = 0; i < deaths; ++i)
+        drawIfLoaded(screens.hudStrip, screens.graveIcon,
+                     w * 5 / 8 + (graveStep * deaths) / 2 - i * graveStep - graveStep, 0);
+    draw_sprite(view.buffer, screens.hudStrip, 0, 0);
+}
 }
 
 void drawReferenceFrame(Game& game)
@@ -109,11 +157,11 @@ void drawReferenceFrame(Game& game)
     if (game.screens->state != Intro)
         drawFog(map, view);
     if (!game.elf->dead) {
-        game.sound->drawRings();
+        drawRings(*game.sound);
         game.elf->draw(view);
     }
-    game.screens->drawHud(game.orks->aliveCount, game.orks->count, game.elf->daggers->inHandCount, DaggerTotal,
-                          game.deaths, view);
+    drawHud(*game.screens, game.orks->aliveCount, game.orks->count, game.elf->daggers->inHandCount, game.deaths,
+            view);
     if (game.elf->dead)
         draw_sprite(view.buffer, game.screens->deathBanner, 0, 0);
     game.screens->drawPanel(view);
