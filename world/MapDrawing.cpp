@@ -52,6 +52,7 @@ void walkGrid(TileMap& map, View& view, Visit visit)
     }
 }
 
+// As many columns and rows as walkGrid visits.
 int walkColumns()
 {
     return (SCREEN_W + 2 * GridMargin + TileMap::TileSize - 1) / TileMap::TileSize;
@@ -76,16 +77,17 @@ void drawQuartered(TileMap& map, View& view, TileQuarters& quarters, CodeOf code
     quarters.drawGrid(view.buffer);
 }
 
-// Quartering needs every overhanging picture to span exactly its tile and
-// half of each neighbour.
-bool overhangs(BITMAP* picture)
+// Quartering needs every picture to stay within its tile and the near
+// halves of its neighbours: at most 128 px from 32 px before the tile, or
+// within the tile itself for debris.
+bool staysWithinOverhang(BITMAP* picture)
 {
-    return !picture || (picture->w == OverhangPicture && picture->h == OverhangPicture);
+    return !picture || (picture->w <= OverhangPicture && picture->h <= OverhangPicture);
 }
 
-bool fillsTile(BITMAP* picture)
+bool staysWithinTile(BITMAP* picture)
 {
-    return !picture || (picture->w == TileMap::TileSize && picture->h == TileMap::TileSize);
+    return !picture || (picture->w <= TileMap::TileSize && picture->h <= TileMap::TileSize);
 }
 
 BITMAP* debrisPicture(const Debris* source, int32_t kind)
@@ -191,10 +193,10 @@ void TileMap::drawGround(View& view)
 
 void TileMap::drawDebrisAndFades(View& view)
 {
-    bool debrisFit = true;
+    bool debrisFits = true;
     for (int kind = 0; kind < Debris::KindCount; ++kind)
-        debrisFit = debrisFit && fillsTile(debrisPicture(debrisSource, kind));
-    if (fadeQuarters && view.buffer && debrisFit && overhangs(waterFade) && overhangs(rockFade)) {
+        debrisFits = debrisFits && staysWithinTile(debrisPicture(debrisSource, kind));
+    if (fadeQuarters && view.buffer && debrisFits && staysWithinOverhang(waterFade) && staysWithinOverhang(rockFade)) {
         fadeQuarters->paintFrom({waterFade, rockFade, debrisPicture(debrisSource, 0), debrisPicture(debrisSource, 1),
                                  debrisPicture(debrisSource, 2), debrisPicture(debrisSource, 3),
                                  debrisPicture(debrisSource, 4), debrisPicture(debrisSource, 5)});
@@ -220,7 +222,7 @@ void TileMap::drawWaterAndRock(View& view)
         if (tile.visibility == InSight)
             tile.visibility = Seen;
     };
-    if (waterAndRockQuarters && view.buffer && overhangs(water) && overhangs(rock)) {
+    if (waterAndRockQuarters && view.buffer && staysWithinOverhang(water) && staysWithinOverhang(rock)) {
         waterAndRockQuarters->paintFrom({water, rock});
         drawQuartered(*this, view, *waterAndRockQuarters, [&](Tile& tile) {
             const int code = terrainCode(tile);
@@ -241,7 +243,7 @@ void TileMap::drawWaterAndRock(View& view)
 void TileMap::drawFog(View& view)
 {
     outsideTile->visibility = Unreachable;
-    if (fogQuarters && view.buffer && overhangs(fog) && overhangs(halfFog)) {
+    if (fogQuarters && view.buffer && staysWithinOverhang(fog) && staysWithinOverhang(halfFog)) {
         fogQuarters->paintFrom({fog, halfFog});
         drawQuartered(*this, view, *fogQuarters, fogCode);
         return;

@@ -7,17 +7,18 @@
 #include <vector>
 
 // What one map layer leaves on each 32 x 32 quarter of a tile, kept for
-// reuse. The layer's 128-pixel pictures are centred on their 64-pixel
-// tiles, so a quarter is covered by exactly four of them: its own tile's
-// and those of the three neighbours toward that corner. Its look therefore
-// depends only on what those four tiles draw; each look that occurs is
-// painted once, in the layer's own drawing order, into a small masked
-// picture, and drawing that picture puts down exactly the pixels the four
-// big pictures would.
+// reuse. The layer's pictures, at most 128 pixels square, start 32 pixels
+// up and left of their 64-pixel tiles, so a quarter can be reached only by
+// four of them: its own tile's and those of the three neighbours toward
+// that corner. Its look therefore depends only on what those four tiles
+// draw; each look that occurs is painted once, in the layer's own drawing
+// order, into a small masked picture, and drawing that picture puts down
+// exactly the pixels the four big pictures would. Where most of the screen
+// is covered four times over, each pixel is now written once.
 //
-// Each tile of the layer's grid walk gets a code: code % 3 says which
-// 128-pixel picture it draws (0 none), code / 3 anything more it draws on
-// its own tile alone (such as debris).
+// Each tile of the layer's grid walk gets a code: code % 3 says which of
+// the layer's two pictures it draws (0 none), code / 3 anything more it
+// draws within its own tile (such as debris).
 class TileQuarters {
 public:
     static constexpr int Side = 32;
