@@ -38,6 +38,13 @@ wander() {
   done
 }
 
+# Xvfb names its display before it takes connections.
+n=0
+until xdotool getdisplaygeometry >/dev/null 2>&1; do
+  sleep 0.05; n=$((n + 1))
+  [ $n -gt 200 ] && e2e_fail "Xvfb takes no connections"
+done
+
 (cd "$GAME_DIR" && exec ./orkcave >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr") &
 GAME_PID=$!
 e2e_wait_window >/dev/null
