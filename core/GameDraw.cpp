@@ -33,7 +33,7 @@ void Game::draw()
     if (!elf->carryingBag && bagSprite) {
         Vector& bagOnScreen = view->toScreen(*bagPosition);
         drawSpriteFast(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - BagHalfSize),
-                    static_cast<int>(bagOnScreen.y - BagHalfSize));
+                       static_cast<int>(bagOnScreen.y - BagHalfSize));
     }
     elf->daggers->draw(*view);
 
@@ -60,5 +60,5 @@ void Game::draw()
 
     if (crosshairSprite)
         drawSpriteFast(backBuffer, crosshairSprite, static_cast<int>(aimPoint->x - crosshairSprite->w / 2),
-                    static_cast<int>(aimPoint->y - crosshairSprite->h / 2));
+                       static_cast<int>(aimPoint->y - crosshairSprite->h / 2));
 }

@@ -126,10 +126,10 @@ BITMAP* choose(int code, BITMAP* first, BITMAP* second)
 
 // Paints the pictures of a quartered layer's four covering tiles, in walk
 // order, into the look of one quarter; the layer's extra is debris.
-void paintQuarter(BITMAP* look, int corner, const int pictures[4], int extra, BITMAP* first, BITMAP* second,
-                  const Debris* debris)
+void paintQuarter(BITMAP* look, int corner, const int pictures[TileQuarters::CoveringTiles], int extra,
+                  BITMAP* first, BITMAP* second, const Debris* debris)
 {
-    for (int n = 0; n < 4; ++n) {
+    for (int n = 0; n < TileQuarters::CoveringTiles; ++n) {
         const int dx = TileQuarters::coverX(corner, n);
         const int dy = TileQuarters::coverY(corner, n);
         BITMAP* litter = dx == 0 && dy == 0 ? debrisPicture(debris, extra - 1) : nullptr;
@@ -169,13 +169,16 @@ void TileMap::loadTextures(RGB* palette)
     halfFog = load_bitmap("textures//fog.bmp", palette);
     pierce(halfFog);
 
-    fadeQuarters.reset(new TileQuarters(Debris::KindCount + 1, [this](BITMAP* look, int corner, const int pictures[4], int extra) {
+    // Looks are painted when first needed, from the pictures in place then.
+    const int debrisChoices = Debris::KindCount + 1;  // none, or one of the kinds
+    fadeQuarters.reset(new TileQuarters(debrisChoices, [this](BITMAP* look, int corner, const int* pictures,
+                                                              int extra) {
         paintQuarter(look, corner, pictures, extra, waterFade, rockFade, debrisSource);
     }));
-    waterAndRockQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int pictures[4], int extra) {
+    waterAndRockQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
         paintQuarter(look, corner, pictures, extra, water, rock, nullptr);
     }));
-    fogQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int pictures[4], int extra) {
+    fogQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
         paintQuarter(look, corner, pictures, extra, fog, halfFog, nullptr);
     }));
 }
@@ -196,7 +199,8 @@ void TileMap::drawDebrisAndFades(View& view)
     bool debrisFits = true;
     for (int kind = 0; kind < Debris::KindCount; ++kind)
         debrisFits = debrisFits && staysWithinTile(debrisPicture(debrisSource, kind));
-    if (fadeQuarters && view.buffer && debrisFits && staysWithinOverhang(waterFade) && staysWithinOverhang(rockFade)) {
+    const bool fadesFit = staysWithinOverhang(waterFade) && staysWithinOverhang(rockFade);
+    if (fadeQuarters && view.buffer && debrisFits && fadesFit) {
         fadeQuarters->paintFrom({waterFade, rockFade, debrisPicture(debrisSource, 0), debrisPicture(debrisSource, 1),
                                  debrisPicture(debrisSource, 2), debrisPicture(debrisSource, 3),
                                  debrisPicture(debrisSource, 4), debrisPicture(debrisSource, 5)});

@@ -94,7 +94,7 @@ void TileQuarters::drawGrid(BITMAP* target)
                     continue;
                 // The covering tiles in walk order: row by row, left to right.
                 int key = 0;
-                for (int n = Corners - 1; n >= 0; --n) {
+                for (int n = CoveringTiles - 1; n >= 0; --n) {
                     const int code = codeAt(column + coverX(corner, n), row + coverY(corner, n));
                     key = key * PictureChoices + code % PictureChoices;
                 }
@@ -118,9 +118,9 @@ TileQuarters::Look& TileQuarters::lookFor(int corner, int key)
 
 void TileQuarters::paintLook(Look& look, int corner, int key)
 {
-    int pictures[Corners];
+    int pictures[CoveringTiles];
     int rest = key;
-    for (int n = 0; n < Corners; ++n) {
+    for (int n = 0; n < CoveringTiles; ++n) {
         pictures[n] = rest % PictureChoices;
         rest /= PictureChoices;
     }

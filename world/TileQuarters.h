@@ -22,6 +22,7 @@
 class TileQuarters {
 public:
     static constexpr int Side = 32;
+    static constexpr int CoveringTiles = 4;
     static constexpr int PictureChoices = 3;
     // Looks are told apart by the four tiles' pictures and the own tile's extra.
     static constexpr int NeighbourKeys = PictureChoices * PictureChoices * PictureChoices * PictureChoices;
@@ -30,7 +31,7 @@ public:
     // layer draws over quarter `corner` (0 top-left, 1 top-right, 2 bottom-left,
     // 3 bottom-right of a tile) when the covering tiles, in walk order, draw
     // pictures[0..3] and the own tile has `extra`.
-    using Paint = std::function<void(BITMAP* look, int corner, const int pictures[4], int extra)>;
+    using Paint = std::function<void(BITMAP* look, int corner, const int pictures[CoveringTiles], int extra)>;
 
     TileQuarters(int extraChoices, Paint paint);
     ~TileQuarters();
@@ -38,7 +39,8 @@ public:
     TileQuarters& operator=(const TileQuarters&) = delete;
 
     // Forgets every look if the layer's pictures are not those the looks
-    // were painted from.
+    // were painted from. (A picture replaced is noticed; one changed in
+    // place after drawing is not.)
     void paintFrom(std::initializer_list<BITMAP*> pictures);
 
     // A grid of columns x rows tiles whose top-left tile has its corner at

@@ -165,7 +165,8 @@ void drawReferenceFrame(Game& game)
     if (game.elf->dead)
         draw_sprite(view.buffer, game.screens->deathBanner, 0, 0);
     game.screens->drawPanel(view);
-    if (game.crosshairSprite)
-        draw_sprite(game.backBuffer, game.crosshairSprite, static_cast<int>(game.aimPoint->x - game.crosshairSprite->w / 2),
-                    static_cast<int>(game.aimPoint->y - game.crosshairSprite->h / 2));
+    BITMAP* crosshair = game.crosshairSprite;
+    if (crosshair)
+        draw_sprite(game.backBuffer, crosshair, static_cast<int>(game.aimPoint->x - crosshair->w / 2),
+                    static_cast<int>(game.aimPoint->y - crosshair->h / 2));
 }
