@@ -33,9 +33,9 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(CTEST_JOBS) -LE e2e
 
+# Every benchmark, then the game under Xvfb; writes $(BUILD)/bench.json.
 bench: build
-	@set -e; for b in $(BUILD)/bench/bench_*; do \
-	  [ -x "$$b" ] || continue; echo "== $$b"; (cd $(BUILD)/game && $(abspath .)/$$b); done
+	@tests/bench/run.sh $(BUILD)
 
 assets-preview: build
 	cmake --build $(BUILD) --target assets-preview

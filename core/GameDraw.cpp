@@ -2,6 +2,7 @@
 #include <allegro.h>
 
 #include "core/Game.h"
+#include "world/FastSprite.h"
 
 namespace {
 constexpr int BagHalfSize = 32;
@@ -31,8 +32,8 @@ void Game::draw()
 
     if (!elf->carryingBag && bagSprite) {
         Vector& bagOnScreen = view->toScreen(*bagPosition);
-        draw_sprite(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - BagHalfSize),
-                    static_cast<int>(bagOnScreen.y - BagHalfSize));
+        drawSpriteFast(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - BagHalfSize),
+                       static_cast<int>(bagOnScreen.y - BagHalfSize));
     }
     elf->daggers->draw(*view);
 
@@ -53,11 +54,11 @@ void Game::draw()
         drawEditorOverlay(*this);
     } else {
         if (elf->dead)
-            draw_sprite(view->buffer, screens->deathBanner, 0, 0);
+            drawSpriteFast(view->buffer, screens->deathBanner, 0, 0);
         screens->drawPanel(*view);
     }
 
     if (crosshairSprite)
-        draw_sprite(backBuffer, crosshairSprite, static_cast<int>(aimPoint->x - crosshairSprite->w / 2),
-                    static_cast<int>(aimPoint->y - crosshairSprite->h / 2));
+        drawSpriteFast(backBuffer, crosshairSprite, static_cast<int>(aimPoint->x - crosshairSprite->w / 2),
+                       static_cast<int>(aimPoint->y - crosshairSprite->h / 2));
 }

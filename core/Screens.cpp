@@ -1,6 +1,7 @@
 #include "core/Screens.h"
 
 #include "perception/View.h"
+#include "world/FastSprite.h"
 
 namespace {
 constexpr int StripHeight = 32;
@@ -118,7 +119,7 @@ void Screens::drawHud(int livingOrks, int orkCount, int daggersInHand, int dagge
     // The graves centre on five eighths of the width and close up as they grow.
     for (int i = 0; i < deaths; ++i)
         drawIfLoaded(hudStrip, graveIcon, w * 5 / 8 + (graveStep * deaths) / 2 - i * graveStep - graveStep, 0);
-    draw_sprite(view.buffer, hudStrip, 0, 0);
+    drawSpriteFast(view.buffer, hudStrip, 0, 0);
 }
 
 void Screens::drawPanel(View& view)

@@ -3,6 +3,7 @@
 
 #include "perception/View.h"
 #include "sound/SoundBoard.h"
+#include "world/FastSprite.h"
 
 namespace {
 constexpr int MaxLevel = 255;               // attenuation at the edge of a sound's range
@@ -65,6 +66,12 @@ void SoundBoard::drawRings()
 {
     if (!overlay || !view->buffer)
         return;
+    // Without a ring to show the window would stay all mask colour and draw nothing.
+    bool anyShown = false;
+    for (int k = 0; k < RingCount; ++k)
+        anyShown = anyShown || ringLevel[k] > MinDrawnLevel;
+    if (!anyShown)
+        return;
     int ox = static_cast<int>(SCREEN_W / 2 + view->origin->x - overlay->w / 2);
     int oy = static_cast<int>(SCREEN_H / 2 + view->origin->y - overlay->h / 2);
     int mask = makecol(255, 0, 255);
@@ -81,5 +88,5 @@ void SoundBoard::drawRings()
     triangle(overlay, s, s, s - c, s, s, s - c, mask);
     triangle(overlay, 0, s, c, s, 0, s - c, mask);
     triangle(overlay, s, 0, s - c, 0, s, c, mask);
-    draw_sprite(view->buffer, overlay, SCREEN_W / 2 - overlay->w / 2, SCREEN_H / 2 - overlay->h / 2);
+    drawSpriteFast(view->buffer, overlay, SCREEN_W / 2 - overlay->w / 2, SCREEN_H / 2 - overlay->h / 2);
 }

@@ -12,6 +12,12 @@ constexpr double ScrollBias = 6400.0;  // 100 tiles: keeps the scroll offsets po
 constexpr int GridMargin = 64;         // the grid walk starts one tile before the screen and ends one after
 constexpr int GroundStep = 128;
 constexpr double OverhangShift = 32.0;  // 128-px terrain pictures are centred on their 64-px tile
+constexpr int OverhangPicture = 2 * TileMap::TileSize;
+
+// What a tile draws in a quartered layer: 0 nothing, or which of the layer's two pictures.
+constexpr int NoPicture = 0;
+constexpr int FirstPicture = 1;
+constexpr int SecondPicture = 2;
 
 int scrollOffset(double origin)
 {
@@ -26,21 +32,62 @@ void drawPicture(BITMAP* target, BITMAP* picture, double x, double y)
 }
 
 // Visits the fixed screen-aligned grid with the map's cursor; visit gets the
-// tile under each grid point and that tile's top-left corner on the screen.
+// tile under each grid point, that tile's top-left corner on the screen, and
+// the point's column and row within the walk.
 template <typename Visit>
 void walkGrid(TileMap& map, View& view, Visit visit)
 {
     const int ox = scrollOffset(view.origin->x);
     const int oy = scrollOffset(view.origin->y);
     Vector& cursor = *map.cursor;
-    for (int cy = -GridMargin; cy < SCREEN_H + GridMargin; cy += TileMap::TileSize) {
-        for (int cx = -GridMargin; cx < SCREEN_W + GridMargin; cx += TileMap::TileSize) {
+    int row = 0;
+    for (int cy = -GridMargin; cy < SCREEN_H + GridMargin; cy += TileMap::TileSize, ++row) {
+        int column = 0;
+        for (int cx = -GridMargin; cx < SCREEN_W + GridMargin; cx += TileMap::TileSize, ++column) {
             cursor.x = cx;
             cursor.y = cy;
             Tile& tile = map.tileAt(view.toWorld(cursor));
-            visit(tile, cursor.x - ox, cursor.y - oy);
+            visit(tile, cursor.x - ox, cursor.y - oy, column, row);
         }
     }
+}
+
+// As many columns and rows as walkGrid visits.
+int walkColumns()
+{
+    return (SCREEN_W + 2 * GridMargin + TileMap::TileSize - 1) / TileMap::TileSize;
+}
+
+int walkRows()
+{
+    return (SCREEN_H + 2 * GridMargin + TileMap::TileSize - 1) / TileMap::TileSize;
+}
+
+// Gives every tile of the walk its code in the quartered layer, then draws
+// the layer quarter by quarter.
+template <typename CodeOf>
+void drawQuartered(TileMap& map, View& view, TileQuarters& quarters, CodeOf codeOf)
+{
+    const int ox = scrollOffset(view.origin->x);
+    const int oy = scrollOffset(view.origin->y);
+    quarters.startGrid(walkColumns(), walkRows(), -GridMargin - ox, -GridMargin - oy);
+    walkGrid(map, view, [&](Tile& tile, double, double, int column, int row) {
+        quarters.setCode(column, row, codeOf(tile));
+    });
+    quarters.drawGrid(view.buffer);
+}
+
+// Quartering needs every picture to stay within its tile and the near
+// halves of its neighbours: at most 128 px from 32 px before the tile, or
+// within the tile itself for debris.
+bool staysWithinOverhang(BITMAP* picture)
+{
+    return !picture || (picture->w <= OverhangPicture && picture->h <= OverhangPicture);
+}
+
+bool staysWithinTile(BITMAP* picture)
+{
+    return !picture || (picture->w <= TileMap::TileSize && picture->h <= TileMap::TileSize);
 }
 
 BITMAP* debrisPicture(const Debris* source, int32_t kind)
@@ -48,6 +95,51 @@ BITMAP* debrisPicture(const Debris* source, int32_t kind)
     if (!source || kind < 0 || kind >= Debris::KindCount)
         return nullptr;
     return source->debrisSprites[kind];
+}
+
+int terrainCode(const Tile& tile)
+{
+    if (tile.kind == Water)
+        return FirstPicture;
+    if (tile.kind == Rock)
+        return SecondPicture;
+    return NoPicture;
+}
+
+int fogCode(const Tile& tile)
+{
+    if (tile.visibility < Seen)
+        return FirstPicture;
+    if (tile.visibility == Seen)
+        return SecondPicture;
+    return NoPicture;
+}
+
+BITMAP* choose(int code, BITMAP* first, BITMAP* second)
+{
+    if (code == FirstPicture)
+        return first;
+    if (code == SecondPicture)
+        return second;
+    return nullptr;
+}
+
+// Paints the pictures of a quartered layer's four covering tiles, in walk
+// order, into the look of one quarter; the layer's extra is debris.
+void paintQuarter(BITMAP* look, int corner, const int pictures[TileQuarters::CoveringTiles], int extra,
+                  BITMAP* first, BITMAP* second, const Debris* debris)
+{
+    for (int n = 0; n < TileQuarters::CoveringTiles; ++n) {
+        const int dx = TileQuarters::coverX(corner, n);
+        const int dy = TileQuarters::coverY(corner, n);
+        BITMAP* litter = dx == 0 && dy == 0 ? debrisPicture(debris, extra - 1) : nullptr;
+        if (litter)
+            draw_sprite(look, litter, TileQuarters::lookX(corner, 0, 0), TileQuarters::lookY(corner, 0, 0));
+        BITMAP* picture = choose(pictures[n], first, second);
+        if (picture)
+            draw_sprite(look, picture, TileQuarters::lookX(corner, dx, -OverhangShift),
+                        TileQuarters::lookY(corner, dy, -OverhangShift));
+    }
 }
 
 // Half fog is the fog with a 50 % checkerboard of holes, made by two families
@@ -76,6 +168,19 @@ void TileMap::loadTextures(RGB* palette)
     fog = load_bitmap("textures//fog.bmp", palette);
     halfFog = load_bitmap("textures//fog.bmp", palette);
     pierce(halfFog);
+
+    // Looks are painted when first needed, from the pictures in place then.
+    const int debrisChoices = Debris::KindCount + 1;  // none, or one of the kinds
+    fadeQuarters.reset(new TileQuarters(debrisChoices, [this](BITMAP* look, int corner, const int* pictures,
+                                                              int extra) {
+        paintQuarter(look, corner, pictures, extra, waterFade, rockFade, debrisSource);
+    }));
+    waterAndRockQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
+        paintQuarter(look, corner, pictures, extra, water, rock, nullptr);
+    }));
+    fogQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
+        paintQuarter(look, corner, pictures, extra, fog, halfFog, nullptr);
+    }));
 }
 
 void TileMap::drawGround(View& view)
@@ -86,12 +191,26 @@ void TileMap::drawGround(View& view)
     const int oy = scrollOffset(view.origin->y);
     for (int cy = 0; cy < SCREEN_H + GroundStep; cy += GroundStep)
         for (int cx = 0; cx < SCREEN_W + GroundStep; cx += GroundStep)
-            drawPicture(view.buffer, dirt, cx - ox, cy - oy);
+            dirtSprite.draw(view.buffer, dirt, cx - ox, cy - oy);
 }
 
 void TileMap::drawDebrisAndFades(View& view)
 {
-    walkGrid(*this, view, [&](const Tile& tile, double x, double y) {
+    bool debrisFits = true;
+    for (int kind = 0; kind < Debris::KindCount; ++kind)
+        debrisFits = debrisFits && staysWithinTile(debrisPicture(debrisSource, kind));
+    const bool fadesFit = staysWithinOverhang(waterFade) && staysWithinOverhang(rockFade);
+    if (fadeQuarters && view.buffer && debrisFits && fadesFit) {
+        fadeQuarters->paintFrom({waterFade, rockFade, debrisPicture(debrisSource, 0), debrisPicture(debrisSource, 1),
+                                 debrisPicture(debrisSource, 2), debrisPicture(debrisSource, 3),
+                                 debrisPicture(debrisSource, 4), debrisPicture(debrisSource, 5)});
+        drawQuartered(*this, view, *fadeQuarters, [&](const Tile& tile) {
+            const bool litter = debrisPicture(debrisSource, tile.debris) != nullptr;
+            return terrainCode(tile) + TileQuarters::PictureChoices * (litter ? tile.debris + 1 : 0);
+        });
+        return;
+    }
+    walkGrid(*this, view, [&](const Tile& tile, double x, double y, int, int) {
         drawPicture(view.buffer, debrisPicture(debrisSource, tile.debris), x, y);
         if (tile.kind == Water)
             drawPicture(view.buffer, waterFade, x - OverhangShift, y - OverhangShift);
@@ -102,21 +221,38 @@ void TileMap::drawDebrisAndFades(View& view)
 
 void TileMap::drawWaterAndRock(View& view)
 {
-    walkGrid(*this, view, [&](Tile& tile, double x, double y) {
+    // The sight reveal that follows raises again whatever is still in view.
+    auto lowerInSight = [](Tile& tile) {
+        if (tile.visibility == InSight)
+            tile.visibility = Seen;
+    };
+    if (waterAndRockQuarters && view.buffer && staysWithinOverhang(water) && staysWithinOverhang(rock)) {
+        waterAndRockQuarters->paintFrom({water, rock});
+        drawQuartered(*this, view, *waterAndRockQuarters, [&](Tile& tile) {
+            const int code = terrainCode(tile);
+            lowerInSight(tile);
+            return code;
+        });
+        return;
+    }
+    walkGrid(*this, view, [&](Tile& tile, double x, double y, int, int) {
         if (tile.kind == Water)
             drawPicture(view.buffer, water, x - OverhangShift, y - OverhangShift);
         else if (tile.kind == Rock)
             drawPicture(view.buffer, rock, x - OverhangShift, y - OverhangShift);
-        // The sight reveal that follows raises again whatever is still in view.
-        if (tile.visibility == InSight)
-            tile.visibility = Seen;
+        lowerInSight(tile);
     });
 }
 
 void TileMap::drawFog(View& view)
 {
     outsideTile->visibility = Unreachable;
-    walkGrid(*this, view, [&](const Tile& tile, double x, double y) {
+    if (fogQuarters && view.buffer && staysWithinOverhang(fog) && staysWithinOverhang(halfFog)) {
+        fogQuarters->paintFrom({fog, halfFog});
+        drawQuartered(*this, view, *fogQuarters, fogCode);
+        return;
+    }
+    walkGrid(*this, view, [&](const Tile& tile, double x, double y, int, int) {
         if (tile.visibility < Seen)
             drawPicture(view.buffer, fog, x - OverhangShift, y - OverhangShift);
         else if (tile.visibility == Seen)

@@ -5,7 +5,9 @@
 #include <cstdint>
 #include <memory>
 
+#include "world/FastSprite.h"
 #include "world/Tile.h"
+#include "world/TileQuarters.h"
 #include "world/Vector.h"
 
 class Debris;
@@ -62,4 +64,12 @@ public:
 
     // Attempts the last build needed (10,000 when it gave up).
     int32_t buildAttempts = 0;
+
+    // For drawing the layers fast, with exactly the pixels of plain
+    // draw_sprite calls (world/FastSprite.h, world/TileQuarters.h); the
+    // quarters are made by loadTextures.
+    FastSprite dirtSprite;
+    std::unique_ptr<TileQuarters> fadeQuarters;
+    std::unique_ptr<TileQuarters> waterAndRockQuarters;
+    std::unique_ptr<TileQuarters> fogQuarters;
 };
