@@ -47,6 +47,13 @@ XM
     [ $n -gt 200 ] && e2e_fail "Xvfb did not start"
   done
   export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
+  # Xvfb names its display a moment before it accepts connections.
+  n=0
+  until xdotool getdisplaygeometry >/dev/null 2>&1; do
+    sleep 0.05; n=$((n + 1))
+    [ $n -gt 200 ] && e2e_fail "Xvfb does not answer on $DISPLAY"
+  done
+  return 0
 }
 
 # e2e_start_game [DIR [PROGRAM]]: runs the game in the background from DIR.
