@@ -44,6 +44,23 @@ soak: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
 	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
 
+# libFuzzer on the segment reader and the painting rule, clang with ASan and
+# UBSan, each target for FUZZ_SECONDS, corpus seeded from data/maps. Inputs
+# that crash or hang are left as build-fuzz/fuzz/<target>-crash-* and the like.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_segment_reader fuzz_map_painting
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DORKCAVE_SANITIZE=ON -DORKCAVE_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
+	@set -e; fuzz=$(abspath $(FUZZ_BUILD)); for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $$fuzz/corpus/$$t; cp data/maps/seg*.txt $$fuzz/corpus/$$t/; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  $$fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$$fuzz/fuzz/$$t- $$fuzz/corpus/$$t; \
+	done
+
 bench: build
 	@set -e; for b in $(BUILD)/bench/bench_*; do \
 	  [ -x "$$b" ] || continue; echo "== $$b"; (cd $(BUILD)/game && $(abspath .)/$$b); done
@@ -52,4 +69,4 @@ assets-preview: build
 	cmake --build $(BUILD) --target assets-preview
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
