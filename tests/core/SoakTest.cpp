@@ -9,7 +9,7 @@
 
 namespace {
 constexpr long ShortSoakTicks = 20000;
-constexpr int DrawEvery = 4;  // drawing is most of a tick's cost; this keeps the test near 20 s
+constexpr int DrawEvery = 5;  // drawing is most of a tick's cost; this keeps the test near 20 s
 }
 
 // A short soak of the real game: twenty thousand ticks of random but

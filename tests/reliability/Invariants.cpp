@@ -126,6 +126,9 @@ private:
             // Off the grid is rock, and rock pushes the elf back, so it never leaves the grid.
             && require(within(elf.position->x, 0.0, GridPixels) && within(elf.position->y, 0.0, GridPixels),
                        "elf off the grid", elf.position->x)
+            // A step is at most 20 px and a probe 20 px ahead in rock pushes the elf
+            // back by 20, so its centre never comes to rest inside rock.
+            && require(game.tileMap->tileAt(*elf.position).kind != Rock, "elf inside rock", elf.position->x)
             // Only counts down between throws.
             && require(within(elf.throwCooldown, 0, MaxThrowCooldown), "throw cooldown", elf.throwCooldown);
     }

@@ -1,17 +1,14 @@
 #include "reliability/ReplayBots.h"
 
 #include <algorithm>
-#include <cmath>
-#include <deque>
-#include <vector>
 
 #include "core/Game.h"
+#include "reliability/PathFinding.h"
 
 const char* const BotScenarios[3] = {"kill_and_respawn", "stealth_walk", "victory"};
 
 namespace {
 constexpr int TileSize = TileMap::TileSize;
-constexpr int Grid = TileMap::GridSize;
 constexpr int ScreenW = 800;
 constexpr int ScreenH = 700;
 constexpr int AimOffset = 32;        // the game aims 32 px up and left of the mouse
@@ -23,47 +20,6 @@ constexpr int TailTicks = 20;         // a few ticks after the point is made, so
 constexpr long TickLimit = 2500;
 constexpr int LeftButton = 1;
 constexpr int RightButton = 2;
-
-struct Cell {
-    int x;
-    int y;
-};
-
-Cell cellOf(double x, double y)
-{
-    return {std::clamp(static_cast<int>(x / TileSize), 0, Grid - 1), std::clamp(static_cast<int>(y / TileSize), 0, Grid - 1)};
-}
-
-// Breadth-first search over the four-connected tiles that are not rock;
-// returns the tile after `from` on a shortest path to `to`, or `to` itself
-// when from is to or no path exists.
-Cell nextStep(const TileMap& map, Cell from, Cell to)
-{
-    static int cameFrom[Grid][Grid];
-    for (auto& column : cameFrom)
-        std::fill(std::begin(column), std::end(column), -1);
-    std::deque<Cell> open{to};  // searched backwards, so the answer is one step from `from`
-    cameFrom[to.x][to.y] = to.x * Grid + to.y;
-    const int dx[] = {1, -1, 0, 0};
-    const int dy[] = {0, 0, 1, -1};
-    while (!open.empty()) {
-        Cell at = open.front();
-        open.pop_front();
-        if (at.x == from.x && at.y == from.y) {
-            const int next = cameFrom[at.x][at.y];
-            return {next / Grid, next % Grid};
-        }
-        for (int d = 0; d < 4; ++d) {
-            const int nx = at.x + dx[d];
-            const int ny = at.y + dy[d];
-            if (nx < 0 || ny < 0 || nx >= Grid || ny >= Grid || cameFrom[nx][ny] >= 0 || map.tiles[nx][ny].kind == Rock)
-                continue;
-            cameFrom[nx][ny] = at.x * Grid + at.y;
-            open.push_back({nx, ny});
-        }
-    }
-    return to;
-}
 
 class Bot {
 public:
@@ -96,17 +52,12 @@ public:
     void walkToward(double worldX, double worldY)
     {
         const Vector& elf = *game.elf->position;
-        Cell here = cellOf(elf.x, elf.y);
-        Cell goal = cellOf(worldX, worldY);
-        double tx = worldX;
-        double ty = worldY;
-        if (here.x != goal.x || here.y != goal.y) {
-            Cell next = nextStep(*game.tileMap, here, goal);
-            if (next.x != goal.x || next.y != goal.y) {
-                tx = next.x * TileSize + TileSize / 2;
-                ty = next.y * TileSize + TileSize / 2;
-            }
-        }
+        Vector goal;
+        goal.x = worldX;
+        goal.y = worldY;
+        const Vector waypoint = nextWaypoint(*game.tileMap, elf, goal);
+        const double tx = waypoint.x;
+        const double ty = waypoint.y;
         input.right = tx - elf.x > AxisDeadBand;
         input.left = elf.x - tx > AxisDeadBand;
         input.down = ty - elf.y > AxisDeadBand;

@@ -6,6 +6,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "reliability/PathFinding.h"
 
 namespace {
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
@@ -18,11 +19,10 @@ constexpr double RespawnChanceWhileDead = 0.08;
 constexpr double SpaceChanceWhileAlive = 0.01;
 constexpr double StealthChance = 0.15;
 constexpr double SweepArrival = 2.0;
-constexpr double HuntChance = 0.3;
 constexpr double HuntReach = 600.0;
 constexpr double HuntStandOff = 150.0;  // close enough to be seen and struck now and then
-constexpr double FetchChance = 0.3;
 constexpr double WalkSlack = 12.0;  // within this on an axis, that key stays up
+constexpr int EntranceOffsetTiles = 8;
 constexpr int AimOffset = 32;           // the game aims 32 px up and left of the mouse
 constexpr int ScreenW = 800;
 constexpr int ScreenH = 700;
@@ -61,8 +61,9 @@ void SoakInput::startStretch()
     targetX = random.between(0, ScreenW - 1);
     targetY = random.between(0, ScreenH - 1);
     sweepSpeed = random.between(3, 60);
-    hunting = random.chance(HuntChance);
-    fetching = !hunting && random.chance(FetchChance);
+    hunting = random.chance(huntChance);
+    fetching = !hunting && random.chance(fetchChance);
+    errand = !hunting && !fetching && random.chance(errandChance);
 }
 
 void SoakInput::walkToward(const Vector& from, const Vector& to, double standOff)
@@ -72,6 +73,23 @@ void SoakInput::walkToward(const Vector& from, const Vector& to, double standOff
     down = far && to.y > from.y + WalkSlack;
     left = far && to.x < from.x - WalkSlack;
     right = far && to.x > from.x + WalkSlack;
+}
+
+void SoakInput::runBagErrand(const Game& game)
+{
+    const Vector& elf = *game.elf->position;
+    Vector goal;
+    goal.copyFrom(*game.bagPosition);
+    if (game.elf->carryingBag) {  // the tile beyond the entrance point wins
+        goal.x = (game.tileMap->width + EntranceOffsetTiles) * TileMap::TileSize + TileMap::TileSize / 2;
+        goal.y = (game.tileMap->height + EntranceOffsetTiles) * TileMap::TileSize + TileMap::TileSize / 2;
+    }
+    const Vector waypoint = nextWaypoint(*game.tileMap, elf, goal);
+    walkToward(elf, waypoint, 0.0);
+    targetX = mouseX = std::clamp(waypoint.x - game.view->origin->x + AimOffset, 0.0, ScreenW - 1.0);
+    targetY = mouseY = std::clamp(waypoint.y - game.view->origin->y + AimOffset, 0.0, ScreenH - 1.0);
+    stealth = false;
+    fireChance = 0.0;
 }
 
 void SoakInput::fetchNearestDagger(const Game& game)
@@ -158,6 +176,8 @@ void SoakInput::apply(const Game& game)
         huntNearestOrk(game);
     if (fetching && game.screens->state == Playing)
         fetchNearestDagger(game);
+    if (errand && game.screens->state == Playing)
+        runBagErrand(game);
 
     chooseLevelKey(game);
     if (lastLevelKey >= 0)

@@ -25,12 +25,18 @@ public:
     long levelKeyPresses = 0;
     long respawnPresses = 0;
 
+    // Chances that a stretch hunts orks, fetches daggers or runs the bag errand.
+    double huntChance = 0.3;
+    double fetchChance = 0.3;
+    double errandChance = 0.25;
+
 private:
     void startStretch();
     void sweepMouse();
     void chooseLevelKey(const Game& game);
     void huntNearestOrk(const Game& game);
     void fetchNearestDagger(const Game& game);
+    void runBagErrand(const Game& game);
     void walkToward(const Vector& from, const Vector& to, double standOff);
 
     Prng random;
@@ -43,6 +49,7 @@ private:
     double sweepSpeed = 10.0;
     bool hunting = false;   // aim at the nearest living ork and walk toward it
     bool fetching = false;  // walk to the nearest lying dagger
+    bool errand = false;    // walk to the bag, or carry it out past the entrance
     int levelKeyTicks = 0;
     int heldLevelKey = -1;
     int lastLevelKey = -1;
