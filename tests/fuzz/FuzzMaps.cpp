@@ -2,6 +2,7 @@
 
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 
@@ -29,26 +30,47 @@ void writeSegmentFile(int number, const uint8_t* data, size_t size)
     std::fclose(file);
 }
 
-std::string brokenMapRule(const TileMap& map)
+namespace {
+bool isRock(const TileMap& map, int x, int y)
+{
+    return x < 0 || y < 0 || x >= TileMap::GridSize || y >= TileMap::GridSize || map.tiles[x][y].kind == Rock;
+}
+
+std::string brokenTileRule(const TileMap& map, int x, int y)
+{
+    const int kind = map.tiles[x][y].kind;
+    if (kind < Floor || kind > Rock)
+        return "illegal kind at " + std::to_string(x) + "," + std::to_string(y);
+    if (kind == Water)
+        for (int dx = -1; dx <= 1; ++dx)
+            for (int dy = -1; dy <= 1; ++dy)
+                if ((dx || dy) && isRock(map, x + dx, y + dy))
+                    return "water beside rock at " + std::to_string(x) + "," + std::to_string(y);
+    return std::string();
+}
+
+std::string brokenRuleIn(const TileMap& map, int firstX, int lastX, int firstY, int lastY)
 {
     if (map.outsideTile->kind != Rock)
         return "outside tile is not rock";
-    auto isRock = [&](int x, int y) {
-        return x < 0 || y < 0 || x >= TileMap::GridSize || y >= TileMap::GridSize || map.tiles[x][y].kind == Rock;
-    };
-    for (int x = 0; x < TileMap::GridSize; ++x)
-        for (int y = 0; y < TileMap::GridSize; ++y) {
-            const int kind = map.tiles[x][y].kind;
-            if (kind < Floor || kind > Rock)
-                return "illegal kind at " + std::to_string(x) + "," + std::to_string(y);
-            if (kind != Water)
-                continue;
-            for (int dx = -1; dx <= 1; ++dx)
-                for (int dy = -1; dy <= 1; ++dy)
-                    if ((dx || dy) && isRock(x + dx, y + dy))
-                        return "water beside rock at " + std::to_string(x) + "," + std::to_string(y);
+    for (int x = std::max(firstX, 0); x <= std::min(lastX, TileMap::GridSize - 1); ++x)
+        for (int y = std::max(firstY, 0); y <= std::min(lastY, TileMap::GridSize - 1); ++y) {
+            std::string broken = brokenTileRule(map, x, y);
+            if (!broken.empty())
+                return broken;
         }
     return std::string();
+}
+}
+
+std::string brokenMapRule(const TileMap& map)
+{
+    return brokenRuleIn(map, 0, TileMap::GridSize - 1, 0, TileMap::GridSize - 1);
+}
+
+std::string brokenMapRuleNear(const TileMap& map, int column, int row)
+{
+    return brokenRuleIn(map, column - 1, column + 1, row - 1, row + 1);
 }
 
 void fail(const std::string& what)

@@ -18,6 +18,9 @@ void writeSegmentFile(int number, const uint8_t* data, size_t size);
 // "" when the map keeps its rules: legal kinds, outside reads rock, no water
 // beside rock (off the grid counts as rock); otherwise what broke.
 std::string brokenMapRule(const TileMap& map);
+// The same rules for the tiles within one tile of (column, row) only: what
+// a single paste there can break.
+std::string brokenMapRuleNear(const TileMap& map, int column, int row);
 
 // Stops the run so that libFuzzer keeps the input as a crash.
 [[noreturn]] void fail(const std::string& what);

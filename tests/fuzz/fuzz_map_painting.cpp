@@ -3,7 +3,8 @@
 // edge included) with any code,
 // loadSegment of shipped, missing and negative segment numbers at any
 // place, new extents as build sets them, reset and floodFill. After every
-// operation the outside must read rock; at the end every map rule must hold.
+// operation the outside must read rock, after a paste the rules must hold
+// around it, and at the end every map rule must hold.
 #include <cstddef>
 #include <cstdint>
 #include <cmath>
@@ -55,6 +56,18 @@ private:
     size_t at = 0;
 };
 
+// A paste may only break the rules next to where it landed, so look there at once.
+void checkAround(const TileMap& map, const Vector& where)
+{
+    const double gridPixels = TileMap::GridSize * TileMap::TileSize;
+    if (!(where.x > 0.0 && where.y > 0.0 && where.x < gridPixels && where.y < gridPixels))
+        return;
+    const std::string broken = fuzzing::brokenMapRuleNear(map, static_cast<int>(where.x / TileMap::TileSize),
+                                                          static_cast<int>(where.y / TileMap::TileSize));
+    if (!broken.empty())
+        fuzzing::fail(broken);
+}
+
 void check(TileMap& map, bool everything)
 {
     const std::string broken = everything ? fuzzing::brokenMapRule(map)
@@ -83,6 +96,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
             where.x = input.coordinate();
             where.y = input.coordinate();
             map.paste(where, static_cast<int8_t>(input.byte()));
+            checkAround(map, where);
             break;
         }
         case 1: {
