@@ -19,9 +19,13 @@ constexpr double RespawnChanceWhileDead = 0.08;
 constexpr double SpaceChanceWhileAlive = 0.01;
 constexpr double StealthChance = 0.15;
 constexpr double SweepArrival = 2.0;
+// Chances that a stretch hunts orks, fetches daggers or runs the bag errand.
+constexpr double HuntChance = 0.3;
+constexpr double FetchChance = 0.3;
+constexpr double ErrandChance = 0.25;
 constexpr double HuntReach = 600.0;
 constexpr double HuntStandOff = 150.0;  // close enough to be seen and struck now and then
-constexpr double WalkSlack = 12.0;  // within this on an axis, that key stays up
+constexpr double WalkSlack = 12.0;      // within this on an axis, that key stays up
 constexpr int EntranceOffsetTiles = 8;
 constexpr int AimOffset = 32;           // the game aims 32 px up and left of the mouse
 constexpr int ScreenW = 800;
@@ -61,9 +65,9 @@ void SoakInput::startStretch()
     targetX = random.between(0, ScreenW - 1);
     targetY = random.between(0, ScreenH - 1);
     sweepSpeed = random.between(3, 60);
-    hunting = random.chance(huntChance);
-    fetching = !hunting && random.chance(fetchChance);
-    errand = !hunting && !fetching && random.chance(errandChance);
+    hunting = random.chance(HuntChance);
+    fetching = !hunting && random.chance(FetchChance);
+    errand = !hunting && !fetching && random.chance(ErrandChance);
 }
 
 void SoakInput::walkToward(const Vector& from, const Vector& to, double standOff)
@@ -162,7 +166,6 @@ void SoakInput::chooseLevelKey(const Game& game)
     heldLevelKey = size;
     levelKeyTicks = random.between(1, MaxLevelKeyHold) - 1;
     lastLevelKey = size;
-    ++levelKeyPresses;
 }
 
 void SoakInput::apply(const Game& game)
@@ -191,10 +194,6 @@ void SoakInput::apply(const Game& game)
     mouse_y = static_cast<int>(mouseY);
     mouse_b = (random.chance(fireChance) ? 1 : 0) | (stealth ? 2 : 0);
 
-    const bool dead = game.elf->dead;
-    if (random.chance(dead ? RespawnChanceWhileDead : SpaceChanceWhileAlive)) {
-        key[KEY_SPACE] = 1;
-        if (dead)
-            ++respawnPresses;
-    }
+    const double spaceChance = game.elf->dead ? RespawnChanceWhileDead : SpaceChanceWhileAlive;
+    key[KEY_SPACE] = random.chance(spaceChance);
 }

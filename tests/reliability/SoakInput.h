@@ -22,14 +22,6 @@ public:
     // Whether the last apply held a level key (the tick will build a level).
     bool levelKeyHeld() const { return lastLevelKey >= 0; }
 
-    long levelKeyPresses = 0;
-    long respawnPresses = 0;
-
-    // Chances that a stretch hunts orks, fetches daggers or runs the bag errand.
-    double huntChance = 0.3;
-    double fetchChance = 0.3;
-    double errandChance = 0.25;
-
 private:
     void startStretch();
     void sweepMouse();
