@@ -5,7 +5,7 @@ ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_JOBS ?= $(JOBS)
 
-.PHONY: all deps build play edit test test-release test-asan bench assets-preview clean
+.PHONY: all deps build play edit test test-release test-asan soak fuzz bench assets-preview clean
 
 all: build
 
@@ -33,6 +33,34 @@ test-asan: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(CTEST_JOBS) -LE e2e
 
+# A million ticks of random play under AddressSanitizer and UBSan, every
+# invariant checked on every tick; frames are drawn on every 5th tick to keep
+# it near 30 minutes on two cores.
+SOAK_TICKS      ?= 1000000
+SOAK_DRAW_EVERY ?= 5
+SOAK_SEED       ?= 1
+soak: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
+	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
+
+# libFuzzer on the segment reader and the painting rule, clang with ASan and
+# UBSan, each target for FUZZ_SECONDS, corpus seeded from data/maps. Inputs
+# that crash or hang are left as build-fuzz/fuzz/<target>-crash-* and the like.
+FUZZ_BUILD   ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS := fuzz_segment_reader fuzz_map_painting
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
+	  -DCMAKE_CXX_COMPILER=clang++ -DORKCAVE_SANITIZE=ON -DORKCAVE_FUZZ=ON
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
+	@set -e; fuzz=$(abspath $(FUZZ_BUILD)); for t in $(FUZZ_TARGETS); do \
+	  mkdir -p $$fuzz/corpus/$$t; cp data/maps/seg*.txt $$fuzz/corpus/$$t/; \
+	  echo "== $$t for $(FUZZ_SECONDS) s"; \
+	  $$fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	    -artifact_prefix=$$fuzz/fuzz/$$t- $$fuzz/corpus/$$t; \
+	done
+
 # Every benchmark, then the game under Xvfb; writes $(BUILD)/bench.json.
 bench: build
 	@tests/bench/run.sh $(BUILD)
@@ -46,4 +74,4 @@ package: build
 	cmake --build $(BUILD) --target package
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

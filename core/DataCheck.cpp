@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 
@@ -25,27 +26,125 @@ const char* const PictureFiles[] = {
 // Only these sample slots are ever played; the others may be missing.
 constexpr int PlayedSamples[] = {1, 2, 3, 4, 5, 6, 7, 10, 14, 15};
 
-bool fileExists(const char* path)
+// No data file of ours comes near this; a larger one is damaged.
+constexpr long MaxDataFileBytes = 64L * 1024 * 1024;
+
+// Windows bitmap layout: a 14-byte file header, then an info header of 40
+// bytes (or a later, longer version of it), an optional palette, and rows
+// padded to four bytes, bottom row first.
+constexpr size_t FileHeaderBytes = 14;
+constexpr uint32_t InfoHeaderBytes = 40;
+constexpr uint32_t InfoHeaderV4Bytes = 108;
+constexpr uint32_t InfoHeaderV5Bytes = 124;
+constexpr int32_t MaxPictureSide = 4096;  // our largest picture is a few hundred pixels
+constexpr uint32_t Uncompressed = 0;
+constexpr uint32_t BitFields = 3;
+constexpr uint32_t PaletteEntryBytes = 4;
+constexpr uint32_t MaxPaletteEntries = 256;
+
+// WAV layout: "RIFF", a length, "WAVE", then chunks of a 4-byte id and a
+// 4-byte length; "fmt " must come before "data".
+constexpr size_t RiffHeaderBytes = 12;
+constexpr size_t ChunkHeaderBytes = 8;
+constexpr uint32_t FormatChunkBytes = 16;
+constexpr uint16_t PcmFormat = 1;
+constexpr uint32_t MaxSampleRate = 192000;
+
+uint16_t read16(const std::string& bytes, size_t at)
+{
+    return static_cast<uint16_t>(static_cast<unsigned char>(bytes[at]) | static_cast<unsigned char>(bytes[at + 1]) << 8);
+}
+
+uint32_t read32(const std::string& bytes, size_t at)
+{
+    return static_cast<uint32_t>(read16(bytes, at)) | static_cast<uint32_t>(read16(bytes, at + 2)) << 16;
+}
+
+bool startsWith(const std::string& bytes, size_t at, const char* tag)
+{
+    return bytes.compare(at, 4, tag) == 0;
+}
+
+bool isSupportedDepth(uint16_t bitsPerPixel)
+{
+    return bitsPerPixel == 1 || bitsPerPixel == 4 || bitsPerPixel == 8 || bitsPerPixel == 16 || bitsPerPixel == 24
+        || bitsPerPixel == 32;
+}
+
+const char* findFormatFault(const std::string& bytes, size_t at, uint32_t size)
+{
+    if (size < FormatChunkBytes)
+        return "sound format chunk too short";
+    const uint16_t format = read16(bytes, at);
+    const uint16_t channels = read16(bytes, at + 2);
+    const uint32_t rate = read32(bytes, at + 4);
+    const uint16_t bits = read16(bytes, at + 14);
+    if (format != PcmFormat)
+        return "not uncompressed PCM sound";
+    if (channels != 1 && channels != 2)
+        return "not mono or stereo";
+    if (rate == 0 || rate > MaxSampleRate)
+        return "impossible sample rate";
+    if (bits != 8 && bits != 16)
+        return "not 8 or 16 bits per sample";
+    return nullptr;
+}
+
+enum class FileRead { Read, Missing, TooLarge };
+
+FileRead readWholeFile(const char* path, std::string& bytes)
 {
     std::FILE* file = std::fopen(path, "rb");
     if (!file)
-        return false;
+        return FileRead::Missing;
+    bytes.clear();
+    char chunk[4096];
+    size_t got = 0;
+    while ((got = std::fread(chunk, 1, sizeof chunk, file)) > 0) {
+        bytes.append(chunk, got);
+        if (static_cast<long>(bytes.size()) > MaxDataFileBytes)
+            break;
+    }
     std::fclose(file);
-    return true;
+    return static_cast<long>(bytes.size()) > MaxDataFileBytes ? FileRead::TooLarge : FileRead::Read;
 }
 
-std::string problemWith(const char* path)
+std::string missing(const char* path)
 {
-    return std::string(fileExists(path) ? "Unreadable data file: " : "Missing data file: ") + path;
+    return std::string("Missing data file: ") + path;
+}
+
+std::string unreadable(const char* path, const char* why)
+{
+    return std::string("Unreadable data file: ") + path + " (" + why + ")";
+}
+
+// Reads the file and runs the format check on it before the library sees it.
+std::string checkFileBytes(const char* path, const char* (*findFault)(const std::string&))
+{
+    std::string bytes;
+    switch (readWholeFile(path, bytes)) {
+    case FileRead::Missing:
+        return missing(path);
+    case FileRead::TooLarge:
+        return unreadable(path, "far too large");
+    case FileRead::Read:
+        break;
+    }
+    const char* fault = findFault(bytes);
+    return fault ? unreadable(path, fault) : std::string();
 }
 
 std::string findPictureProblem()
 {
     for (const char* name : PictureFiles) {
+        std::string problem = checkFileBytes(name, findBitmapFault);
+        if (!problem.empty())
+            return problem;
         PALETTE palette;
         BITMAP* picture = load_bitmap(name, palette);
         if (!picture)
-            return problemWith(name);
+            return unreadable(name, "the picture loader refused it");
         destroy_bitmap(picture);
     }
     return std::string();
@@ -56,9 +155,12 @@ std::string findSampleProblem()
     for (int index : PlayedSamples) {
         char path[64];
         portablePath(SoundBoard::sampleFiles[index], path, sizeof path);
+        std::string problem = checkFileBytes(path, findWaveFault);
+        if (!problem.empty())
+            return problem;
         SAMPLE* sample = load_wav(path);
         if (!sample)
-            return problemWith(path);
+            return unreadable(path, "the sample loader refused it");
         destroy_sample(sample);
     }
     return std::string();
@@ -78,6 +180,69 @@ std::string findUnbuildableSegments()
         return "Bad segment files: maps//seg0.txt to maps//seg9.txt never open a way into the cave";
     return std::string();
 }
+}
+
+const char* findBitmapFault(const std::string& bytes)
+{
+    if (bytes.size() < FileHeaderBytes + InfoHeaderBytes)
+        return "too short for a picture";
+    if (bytes.compare(0, 2, "BM") != 0)
+        return "not a Windows bitmap";
+    const uint32_t pixelOffset = read32(bytes, 10);
+    const uint32_t headerSize = read32(bytes, FileHeaderBytes);
+    const int32_t width = static_cast<int32_t>(read32(bytes, 18));
+    const int32_t height = static_cast<int32_t>(read32(bytes, 22));
+    const uint16_t planes = read16(bytes, 26);
+    const uint16_t bitsPerPixel = read16(bytes, 28);
+    const uint32_t compression = read32(bytes, 30);
+    const uint32_t coloursUsed = read32(bytes, 46);
+
+    if (headerSize != InfoHeaderBytes && headerSize != InfoHeaderV4Bytes && headerSize != InfoHeaderV5Bytes)
+        return "unsupported bitmap header";
+    if (width < 1 || width > MaxPictureSide || height < 1 || height > MaxPictureSide)
+        return "impossible picture size";
+    if (planes != 1 || !isSupportedDepth(bitsPerPixel))
+        return "unsupported colour depth";
+    const bool fieldsAllowed = bitsPerPixel == 16 || bitsPerPixel == 32;
+    if (compression != Uncompressed && !(compression == BitFields && fieldsAllowed))
+        return "compressed pictures are not supported";
+    const uint64_t headersEnd = FileHeaderBytes + static_cast<uint64_t>(headerSize);
+    if (pixelOffset < headersEnd || pixelOffset > bytes.size())
+        return "pixel data outside the file";
+    if (bitsPerPixel <= 8) {
+        const uint64_t paletteEntries = (pixelOffset - headersEnd) / PaletteEntryBytes;
+        if (paletteEntries > MaxPaletteEntries || coloursUsed > (1u << bitsPerPixel))
+            return "impossible palette";
+    }
+    const uint64_t rowBytes = (static_cast<uint64_t>(width) * bitsPerPixel + 31) / 32 * 4;
+    if (pixelOffset + rowBytes * static_cast<uint64_t>(height) > bytes.size())
+        return "truncated pixel data";
+    return nullptr;
+}
+
+const char* findWaveFault(const std::string& bytes)
+{
+    if (bytes.size() < RiffHeaderBytes || !startsWith(bytes, 0, "RIFF") || !startsWith(bytes, 8, "WAVE"))
+        return "not a RIFF WAVE file";
+    bool formatSeen = false;
+    size_t at = RiffHeaderBytes;
+    while (at + ChunkHeaderBytes <= bytes.size()) {
+        const uint32_t size = read32(bytes, at + 4);
+        const size_t body = at + ChunkHeaderBytes;
+        if (size > bytes.size() - body)
+            return startsWith(bytes, at, "data") ? "truncated sound data" : "chunk runs past the end";
+        if (startsWith(bytes, at, "fmt ")) {
+            if (const char* fault = findFormatFault(bytes, body, size))
+                return fault;
+            formatSeen = true;
+        } else if (startsWith(bytes, at, "data")) {
+            if (!formatSeen)
+                return "sound data before its format";
+            return size == 0 ? "no sound data" : nullptr;
+        }
+        at = body + size + (size & 1);  // chunks are padded to even lengths
+    }
+    return formatSeen ? "no sound data" : "no sound format";
 }
 
 std::string findDataProblem()

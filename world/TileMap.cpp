@@ -2,6 +2,8 @@
 
 #include <allegro.h>
 
+#include <cmath>
+
 namespace {
 // Neighbour offsets in tiles, in the order paste visits them.
 constexpr int NeighbourCount = 8;
@@ -62,6 +64,13 @@ void TileMap::paste(const Vector& position, int32_t code)
     // The neighbour walk uses a local copy, so pasting at cursor itself is safe.
     Vector centre;
     centre.copyFrom(position);
+    // On the grid the walk starts from the tile's centre: from a point a hair
+    // before a tile edge, adding 64 can round onto the edge and skip a
+    // neighbour (127.99999999999999 + 64 gives 192).
+    if (&target != outsideTile.get()) {
+        centre.x = (std::floor(position.x / TileSize) + 0.5) * TileSize;
+        centre.y = (std::floor(position.y / TileSize) + 0.5) * TileSize;
+    }
     if (code == Floor) {
         target.kind = Floor;
     } else if (code == Water) {

@@ -2,8 +2,11 @@
 
 #include <unistd.h>
 
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
+#include <sstream>
 #include <string>
 
 #include "core/DataCheck.h"
@@ -32,10 +35,68 @@ protected:
         run("rm -rf '" + scratch + "'");
     }
     static int run(const std::string& command) { return std::system(command.c_str()); }
+    void restore(const std::string& file) { run("cp '" + gameDir + "/" + file + "' '" + file + "'"); }
+    static void write(const std::string& file, const std::string& bytes)
+    {
+        std::ofstream(file, std::ios::binary) << bytes;
+    }
 
     std::string gameDir;
     std::string scratch;
 };
+
+std::string readFile(const std::string& path)
+{
+    std::ifstream in(path, std::ios::binary);
+    std::ostringstream bytes;
+    bytes << in.rdbuf();
+    return bytes.str();
+}
+
+void put32(std::string& bytes, size_t at, uint32_t value)
+{
+    for (int i = 0; i < 4; ++i)
+        bytes[at + i] = static_cast<char>(value >> (8 * i));
+}
+
+void put16(std::string& bytes, size_t at, uint16_t value)
+{
+    bytes[at] = static_cast<char>(value);
+    bytes[at + 1] = static_cast<char>(value >> 8);
+}
+
+// A 4 x 2 picture at 24 bits: rows of 12 bytes, no padding needed.
+std::string smallBitmap()
+{
+    std::string bytes(54 + 24, '\0');
+    bytes[0] = 'B';
+    bytes[1] = 'M';
+    put32(bytes, 2, static_cast<uint32_t>(bytes.size()));
+    put32(bytes, 10, 54);
+    put32(bytes, 14, 40);
+    put32(bytes, 18, 4);
+    put32(bytes, 22, 2);
+    put16(bytes, 26, 1);
+    put16(bytes, 28, 24);
+    return bytes;
+}
+
+// Mono 8-bit PCM with four samples.
+std::string smallWave()
+{
+    std::string bytes = std::string("RIFF") + std::string(4, '\0') + "WAVE" + "fmt " + std::string(20, '\0') + "data"
+                      + std::string(4, '\0') + std::string(4, '\x80');
+    put32(bytes, 4, static_cast<uint32_t>(bytes.size() - 8));
+    put32(bytes, 16, 16);
+    put16(bytes, 20, 1);
+    put16(bytes, 22, 1);
+    put32(bytes, 24, 11025);
+    put32(bytes, 28, 11025);
+    put16(bytes, 32, 1);
+    put16(bytes, 34, 8);
+    put32(bytes, 40, 4);
+    return bytes;
+}
 
 }
 
@@ -48,17 +109,103 @@ TEST_F(DataCheck, MissingFilesAreNamed)
 {
     run("rm textures/rock.bmp");
     EXPECT_EQ(findDataProblem(), "Missing data file: textures//rock.bmp");
-    run("cp '" + gameDir + "/textures/rock.bmp' textures/ && rm sounds/warg.wav");
+    restore("textures/rock.bmp");
+    run("rm sounds/warg.wav");
     EXPECT_EQ(findDataProblem(), "Missing data file: sounds/warg.wav");
-    run("cp '" + gameDir + "/sounds/warg.wav' sounds/ && rm maps/seg7.txt");
+    restore("sounds/warg.wav");
+    run("rm maps/seg7.txt");
     EXPECT_NE(findDataProblem().find("maps//seg7.txt"), std::string::npos);
 }
 
-TEST_F(DataCheck, CorruptFilesAreNamed)
+TEST_F(DataCheck, CorruptAndTruncatedFilesAreNamed)
 {
     run("head -c 300 /dev/urandom > textures/Ork1.bmp");
-    EXPECT_EQ(findDataProblem(), "Unreadable data file: textures//Ork1.bmp");
-    run("cp '" + gameDir + "/textures/Ork1.bmp' textures/ && head -c 20 '" + gameDir
-        + "/sounds/splat.wav' > sounds/splat.wav");
-    EXPECT_EQ(findDataProblem(), "Unreadable data file: sounds/splat.wav");
+    EXPECT_EQ(findDataProblem().rfind("Unreadable data file: textures//Ork1.bmp (", 0), 0u);
+    restore("textures/Ork1.bmp");
+
+    // Allegro's loader accepts half a picture and fills the rest with garbage.
+    std::string half = readFile("textures/intro.bmp");
+    write("textures/intro.bmp", half.substr(0, half.size() / 2));
+    EXPECT_EQ(findDataProblem(), "Unreadable data file: textures//intro.bmp (truncated pixel data)");
+    restore("textures/intro.bmp");
+
+    std::string sound = readFile("sounds/splat.wav");
+    write("sounds/splat.wav", sound.substr(0, sound.size() / 2));
+    EXPECT_EQ(findDataProblem(), "Unreadable data file: sounds/splat.wav (truncated sound data)");
+}
+
+// With these dimensions Allegro's own size computation overflows and its
+// loader writes far past the bitmap it allocated: the check must refuse the
+// file before the library sees it.
+TEST_F(DataCheck, PictureWhoseSizeOverflowsTheLoaderIsRefusedUnread)
+{
+    std::string bytes = smallBitmap() + std::string(300000, '\x10');
+    put32(bytes, 18, 65536);
+    put32(bytes, 22, 65537);
+    write("textures/head.bmp", bytes);
+    EXPECT_EQ(findDataProblem(), "Unreadable data file: textures//head.bmp (impossible picture size)");
+}
+
+TEST(BitmapFault, AcceptsWellFormedPicturesAndNamesEachKindOfDamage)
+{
+    const std::string good = smallBitmap();
+    EXPECT_EQ(findBitmapFault(good), nullptr);
+
+    auto faultWith = [&](size_t at, uint32_t value, bool wide) {
+        std::string bytes = good;
+        wide ? put32(bytes, at, value) : put16(bytes, at, static_cast<uint16_t>(value));
+        const char* fault = findBitmapFault(bytes);
+        return std::string(fault ? fault : "");
+    };
+    EXPECT_EQ(faultWith(0, 'X', false), "not a Windows bitmap");
+    EXPECT_EQ(faultWith(14, 12, true), "unsupported bitmap header");
+    EXPECT_EQ(faultWith(18, 0, true), "impossible picture size");
+    EXPECT_EQ(faultWith(18, static_cast<uint32_t>(-4), true), "impossible picture size");
+    EXPECT_EQ(faultWith(22, static_cast<uint32_t>(-2), true), "impossible picture size");
+    EXPECT_EQ(faultWith(22, 5000, true), "impossible picture size");
+    EXPECT_EQ(faultWith(28, 7, false), "unsupported colour depth");
+    EXPECT_EQ(faultWith(30, 1, true), "compressed pictures are not supported");
+    EXPECT_EQ(faultWith(10, 0xFFFFFFF0u, true), "pixel data outside the file");
+    EXPECT_EQ(faultWith(10, 20, true), "pixel data outside the file");
+    EXPECT_EQ(faultWith(22, 3, true), "truncated pixel data");
+    EXPECT_STREQ(findBitmapFault(good.substr(0, 30)), "too short for a picture");
+    EXPECT_STREQ(findBitmapFault(good.substr(0, good.size() - 1)), "truncated pixel data");
+
+    // Eight bits per pixel: more than 256 palette entries before the pixels.
+    std::string paletted = good + std::string(2000, '\0');
+    put16(paletted, 28, 8);
+    put32(paletted, 10, 54 + 1028);
+    EXPECT_STREQ(findBitmapFault(paletted), "impossible palette");
+    put32(paletted, 10, 54 + 1024);
+    EXPECT_EQ(findBitmapFault(paletted), nullptr);
+}
+
+TEST(WaveFault, AcceptsPcmAndNamesEachKindOfDamage)
+{
+    const std::string good = smallWave();
+    EXPECT_EQ(findWaveFault(good), nullptr);
+
+    auto faultWith = [&](size_t at, uint32_t value, bool wide) {
+        std::string bytes = good;
+        wide ? put32(bytes, at, value) : put16(bytes, at, static_cast<uint16_t>(value));
+        const char* fault = findWaveFault(bytes);
+        return std::string(fault ? fault : "");
+    };
+    EXPECT_EQ(faultWith(8, 0, true), "not a RIFF WAVE file");
+    EXPECT_EQ(faultWith(20, 2, false), "not uncompressed PCM sound");
+    EXPECT_EQ(faultWith(22, 0, false), "not mono or stereo");
+    EXPECT_EQ(faultWith(24, 0, true), "impossible sample rate");
+    EXPECT_EQ(faultWith(34, 12, false), "not 8 or 16 bits per sample");
+    EXPECT_EQ(faultWith(16, 0x7FFFFFF0u, true), "chunk runs past the end");
+    EXPECT_EQ(faultWith(40, 0x7FFFFFF0u, true), "truncated sound data");
+    EXPECT_EQ(faultWith(40, 0, true), "no sound data");
+    EXPECT_EQ(faultWith(36, 0x41544144u /* "DATA": not the data chunk */, true), "no sound data");
+    EXPECT_STREQ(findWaveFault(good.substr(0, 36)), "no sound data");
+    EXPECT_STREQ(findWaveFault(good.substr(0, 10)), "not a RIFF WAVE file");
+
+    // An unknown chunk before the format is skipped, with its pad byte.
+    std::string withList = good.substr(0, 12) + "LIST" + std::string("\x03\0\0\0xyz\0", 8) + good.substr(12);
+    EXPECT_EQ(findWaveFault(withList), nullptr);
+    std::string dataFirst = good.substr(0, 12) + good.substr(36);
+    EXPECT_STREQ(findWaveFault(dataFirst), "sound data before its format");
 }

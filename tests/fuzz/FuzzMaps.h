@@ -1,0 +1,28 @@
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+
+class TileMap;
+
+namespace fuzzing {
+
+// Makes a private working directory holding maps/ with copies of the
+// shipped segment files, and moves into it. Call once, from LLVMFuzzerInitialize.
+void enterScratchGameDirectory();
+
+// Writes bytes as maps/seg<number>.txt in the working directory.
+void writeSegmentFile(int number, const uint8_t* data, size_t size);
+
+// "" when the map keeps its rules: legal kinds, outside reads rock, no water
+// beside rock (off the grid counts as rock); otherwise what broke.
+std::string brokenMapRule(const TileMap& map);
+// The same rules for the tiles within one tile of (column, row) only: what
+// a single paste there can break.
+std::string brokenMapRuleNear(const TileMap& map, int column, int row);
+
+// Stops the run so that libFuzzer keeps the input as a crash.
+[[noreturn]] void fail(const std::string& what);
+
+}

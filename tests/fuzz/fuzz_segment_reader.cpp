@@ -1,0 +1,47 @@
+// The segment reader on arbitrary file contents: the input becomes
+// maps/seg0.txt (the other nine stay the shipped ones), the segment check
+// reads all ten, and the file is stamped at places inside, across the edge
+// of and off the playing area of a small level.
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+
+#include "FuzzMaps.h"
+#include "world/SegmentCheck.h"
+#include "world/TileMap.h"
+
+namespace {
+constexpr int SmallExtent = 20;
+struct Place {
+    int x;
+    int y;
+};
+constexpr Place Places[] = {{0, 0}, {5, 5}, {SmallExtent - 1, SmallExtent - 1}, {-3, 7}, {SmallExtent + 3, -1}, {95, 95}};
+}
+
+extern "C" int LLVMFuzzerInitialize(int*, char***)
+{
+    fuzzing::enterScratchGameDirectory();
+    return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    fuzzing::writeSegmentFile(0, data, size);
+    const std::string problem = findSegmentProblem();
+    if (!problem.empty() && problem.find("maps//seg0.txt") == std::string::npos)
+        fuzzing::fail("the check blamed another file: " + problem);
+
+    std::srand(1);
+    TileMap map;
+    map.width = SmallExtent;
+    map.height = SmallExtent;
+    map.reset();
+    for (const Place& place : Places) {
+        map.loadSegment(place.x, place.y, 0);
+        const std::string broken = fuzzing::brokenMapRule(map);
+        if (!broken.empty())
+            fuzzing::fail(broken);
+    }
+    return 0;
+}
