@@ -15,6 +15,14 @@ constexpr int RightButton = 2;
 const char* const SavedSegmentFile = "maps//seg.txt";
 const char* const SavedNotice = "Saved maps/seg.txt";
 const char* const SaveFailedNotice = "Could not write maps/seg.txt";
+// The view may scroll a screen beyond the grid but no farther, so screen
+// coordinates of everything drawn stay small.
+constexpr double GridPixels = TileMap::GridSize * TileMap::TileSize;
+
+double clampScroll(double value, double screenSize)
+{
+    return value < -screenSize ? -screenSize : (value > GridPixels ? GridPixels : value);
+}
 
 // Writes the top-left 10 x 10 kinds, one row per line; false if the file cannot be written.
 bool saveSegment(TileMap& map)
@@ -57,6 +65,8 @@ void Game::editSegments()
         view->origin->y -= ScrollStep;
     if (key[KEY_S])
         view->origin->y += ScrollStep;
+    view->origin->x = clampScroll(view->origin->x, SCREEN_W);
+    view->origin->y = clampScroll(view->origin->y, SCREEN_H);
 
     if (key[KEY_O]) {
         editorNotice = saveSegment(*tileMap) ? SavedNotice : SaveFailedNotice;

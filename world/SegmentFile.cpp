@@ -1,5 +1,7 @@
 #include "world/SegmentFile.h"
 
+#include <cstdint>
+
 namespace segment {
 
 std::string fileName(int32_t number)
@@ -9,10 +11,12 @@ std::string fileName(int32_t number)
 
 bool readCode(std::FILE* file, int32_t& code)
 {
-    int value = 0;
-    if (std::fscanf(file, " %d ", &value) != 1)
+    // Read wider than a code so that a huge number cannot overflow the
+    // conversion; it becomes a code that stamps nothing, as any unknown code.
+    long long value = 0;
+    if (std::fscanf(file, " %lld ", &value) != 1)
         return false;
-    code = value;
+    code = (value < INT32_MIN || value > INT32_MAX) ? UnknownCode : static_cast<int32_t>(value);
     return true;
 }
 

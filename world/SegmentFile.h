@@ -10,6 +10,7 @@ namespace segment {
 constexpr int Side = 10;
 constexpr int CodeCount = Side * Side;
 constexpr int FileCount = 10;  // seg0.txt to seg9.txt are the ones levels use
+constexpr int32_t UnknownCode = -1;  // stands in for numbers too large to be a code
 
 // "maps//seg" + number + ".txt", relative to the working directory.
 std::string fileName(int32_t number);

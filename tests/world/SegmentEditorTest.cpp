@@ -119,6 +119,23 @@ TEST_F(SegmentEditor, WasdScrollsByThirtySix)
     EXPECT_EQ(game->view->origin->y, 36);
 }
 
+TEST_F(SegmentEditor, ScrollingStopsAScreenBeyondTheGrid)
+{
+    key[KEY_A] = key[KEY_W] = 1;
+    for (int step = 0; step < 1000; ++step)
+        game->editSegments();
+    EXPECT_EQ(game->view->origin->x, -800);
+    EXPECT_EQ(game->view->origin->y, -700);
+    key[KEY_A] = key[KEY_W] = 0;
+    key[KEY_D] = key[KEY_S] = 1;
+    for (int step = 0; step < 1000; ++step)
+        game->editSegments();
+    EXPECT_EQ(game->view->origin->x, 6400);
+    EXPECT_EQ(game->view->origin->y, 6400);
+    key[KEY_D] = key[KEY_S] = 0;
+    game->draw();  // everything drawn stays within Allegro's coordinate range
+}
+
 TEST_F(SegmentEditor, SavedSegmentReadsBackIntoTheSameKinds)
 {
     ASSERT_EQ(mkdir("maps", 0755), 0);

@@ -178,3 +178,19 @@ TEST(SegmentLoading, MissingShortOrDamagedFilesStampWhatTheyHoldAndNoMore)
     EXPECT_EQ(map.tiles[43][20].kind, Floor);
     EXPECT_EQ(map.tiles[40][40].kind, Floor);
 }
+
+TEST(SegmentLoading, NumbersTooLargeForACodeStampNothing)
+{
+    ScratchMaps maps;
+    // 4294967298 would wrap to 2 (rock) in a 32-bit read.
+    std::string text = "4294967298 -4294967295 99999999999999999999";
+    for (int cell = 3; cell < 100; ++cell)
+        text += " 2";
+    maps.write(5, text);
+    TileMap map;
+    map.reset();
+    map.loadSegment(4, 4, 5);
+    EXPECT_EQ(map.tiles[4][4].kind, Floor);
+    EXPECT_EQ(map.tiles[5][4].kind, Floor);
+    EXPECT_EQ(map.tiles[7][4].kind, Rock) << "the rest of the file is still read";
+}
