@@ -16,7 +16,6 @@ shots=${ORKCAVE_SHOTS:-}
 bot_args=()
 if [ -n "$shots" ]; then
   mkdir -p "$shots"
-  rm -f "$shots/play.png"
   bot_args=(--play-shot "$shots/play.png")
 fi
 
@@ -26,7 +25,7 @@ game_pid=$(pgrep -P "$GAME_PID" -x orkcave | head -n 1 || true)
 [ -n "$game_pid" ] || e2e_fail "cannot find the game's process"
 
 bot_rc=0
-timeout -k 5 $((BOT_LIMIT + 20)) "$bot" --pid "$game_pid" --window "$win" --timeout "$BOT_LIMIT" --intro-wait-ms "$INTRO_MS" "${bot_args[@]}" \
+timeout -k 5 $((BOT_LIMIT + 20)) "$bot" --pid "$game_pid" --window "$win" --timeout "$BOT_LIMIT" --intro-wait-ms "$INTRO_MS" ${ORKCAVE_BOT_TRACE_MS:+--trace-ms "$ORKCAVE_BOT_TRACE_MS"} "${bot_args[@]}" \
   >"$E2E_TMP/bot.out" 2>"$E2E_TMP/bot.log" || bot_rc=$?
 if [ "$bot_rc" != 0 ]; then
   { echo "--- bot log (last 30 lines):"; tail -n 30 "$E2E_TMP/bot.log"; } >&2

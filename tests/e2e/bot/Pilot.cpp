@@ -24,7 +24,10 @@ constexpr double ExitBeyondEntrance = 44.0;  // victory needs strictly past the 
 constexpr double PathTolerance = 10.0;       // half a straight step: converges without hunting
 constexpr double CarryTolerance = 8.0;
 constexpr double PointTolerance = 4.0;
-constexpr double TooClose = 150.0;           // within 100 an ork winds up; keep a margin
+constexpr double ArmingDistance = 110.0;     // within 100 an ork winds up at once
+constexpr double SafeDistance = 125.0;       // a step ending nearer an ork than this waits
+constexpr double PatienceMs = 8000.0, BoldMs = 2500.0;
+constexpr double DetourMs = 4000.0;
 constexpr double ChargeAlarm = 260.0;
 constexpr double ThrowRange = 280.0, ChargingThrowRange = 350.0, ThrowAnyway = 170.0;
 constexpr double ComingForUs = 160.0;        // an ork charging at a point this near the elf
@@ -166,43 +169,71 @@ void Pilot::decideAlive(const Snapshot& s, double nowMs)
     for (int k = 0; k < Daggers; ++k)
         lastDaggerState[k] = s.daggers[k].state;
 
-    followPath(s);
-    const bool fleeing = fleeIfThreatened(s);
-    if (!fleeing)
-        unstick(s, nowMs);
-    fight(s, nowMs);
-    if (trick != BagTrick::Idle && !fleeing)
-        controls.up = controls.down = controls.left = controls.right = false;
-}
-
-Point Pilot::goalPoint(const Snapshot& s) const
-{
-    if (s.carryingBag)
-        return {s.entrance().x + ExitBeyondEntrance, s.entrance().y + ExitBeyondEntrance};
-    if (!threatened && s.daggersInHand < Daggers) {
-        int nearest = -1;
-        double best = DaggerDetour;
-        for (int k = 0; k < Daggers; ++k) {
-            double d = distanceBetween(s.daggers[k].pos, s.elf);
-            if (s.daggers[k].state == DaggerLying && d < best && tileUnder(s, s.daggers[k].pos).kind != RockKind) {
-                best = d;
-                nearest = k;
-            }
-        }
-        if (nearest >= 0)
-            return s.daggers[nearest].pos;
-    }
-    return s.bag;
-}
-
-void Pilot::followPath(const Snapshot& s)
-{
     threatened = false;
     for (int i = 0; i < s.orkCount; ++i)
         if (alive(s.orks[i]) && distanceBetween(s.orks[i].pos, s.elf) < ChargeAlarm)
             threatened = true;
+    chooseGoal(s, nowMs);
+    followPath(s);
+    noteProgress(nowMs);
+    const bool dodging = keepSafe(s, nowMs);
+    if (!dodging)
+        unstick(s, nowMs);
+    fight(s, nowMs);
+    if (trick != BagTrick::Idle && !dodging)
+        controls.up = controls.down = controls.left = controls.right = false;
+}
 
-    const Point goal = goalPoint(s);
+void Pilot::chooseGoal(const Snapshot& s, double nowMs)
+{
+    if (s.carryingBag) {
+        goal = {s.entrance().x + ExitBeyondEntrance, s.entrance().y + ExitBeyondEntrance};
+        goalName = "carrying the bag out";
+        detourDagger = -1;
+        return;
+    }
+    // A dagger detour, once begun, holds until the dagger is back in hand:
+    // switching goals at the edge of the detour range would only dither.
+    if (detourDagger >= 0 && (s.daggers[detourDagger].state != DaggerLying || threatened || nowMs > detourUntil))
+        detourDagger = -1;
+    if (detourDagger < 0 && !threatened && s.daggersInHand < Daggers && nowMs > detourUntil) {
+        double best = DaggerDetour;
+        for (int k = 0; k < Daggers; ++k) {
+            double d = distanceBetween(s.daggers[k].pos, s.elf);
+            if (s.daggers[k].state == DaggerLying && d < best && !bodyHitsRock(s, s.daggers[k].pos)) {
+                best = d;
+                detourDagger = k;
+            }
+        }
+        if (detourDagger >= 0)
+            detourUntil = nowMs + DetourMs;
+    }
+    if (detourDagger >= 0) {
+        goal = s.daggers[detourDagger].pos;
+        goalName = "picking up a dagger";
+    } else {
+        goal = s.bag;
+        goalName = "going for the bag";
+    }
+}
+
+void Pilot::noteProgress(double nowMs)
+{
+    // Orks standing about in the only way through can hold the elf back for
+    // good; after a while without getting nearer, it walks past them anyway.
+    if (pathLength < bestPathLength || goalName != progressGoal) {
+        bestPathLength = pathLength;
+        progressGoal = goalName;
+        lastProgress = nowMs;
+    } else if (nowMs - lastProgress > PatienceMs) {
+        boldUntil = nowMs + BoldMs;
+        lastProgress = nowMs;
+        bestPathLength = pathLength;
+    }
+}
+
+void Pilot::followPath(const Snapshot& s)
+{
     static WalkGrid grid;
     for (int c = 0; c < GridTiles; ++c)
         for (int r = 0; r < GridTiles; ++r) {
@@ -219,10 +250,10 @@ void Pilot::followPath(const Snapshot& s)
             }
         }
     std::vector<Cell> path = finder.find(grid, cellOf(s.elf), cellOf(goal));
-    const char* what = s.carryingBag ? "carrying the bag out" : (goal.x == s.bag.x && goal.y == s.bag.y) ? "going for the bag" : "picking up a dagger";
+    pathLength = path.empty() ? bestPathLength : static_cast<int>(path.size());
     if (path.size() <= 1) {
         steerToward(s, goal, PointTolerance);
-        intent = std::string(what) + " (last steps)";
+        intent = goalName + " (last steps)";
         return;
     }
     const Point c0 = centreOf(path[0]), c1 = centreOf(path[1]);
@@ -236,7 +267,7 @@ void Pilot::followPath(const Snapshot& s)
     // never clip the rock beside them.
     steerToward(s, centred || (ahead > 0.0 && aside <= tolerance) ? c1 : c0, tolerance);
     pathDirection = along;
-    intent = std::string(what) + ", " + std::to_string(path.size()) + " tiles to go";
+    intent = goalName + ", " + std::to_string(path.size()) + " tiles to go";
 }
 
 void Pilot::steerToward(const Snapshot& s, Point goal, double tolerance)
@@ -251,9 +282,9 @@ void Pilot::steerToward(const Snapshot& s, Point goal, double tolerance)
     pathDirection = travel;
 }
 
-bool Pilot::fleeIfThreatened(const Snapshot& s)
+bool Pilot::keepSafe(const Snapshot& s, double nowMs)
 {
-    bool any = false;
+    bool mustFlee = false;
     for (int i = 0; i < s.orkCount; ++i) {
         const OrkView& ork = s.orks[i];
         if (!alive(ork))
@@ -262,45 +293,60 @@ bool Pilot::fleeIfThreatened(const Snapshot& s)
         // A wind-up strikes at timer 10; fleeing gains 20 px a tick until then.
         const bool windingUp = ork.attackTimer > StrikeAt && d < StrikeReach + 20.0 * (ork.attackTimer - StrikeAt) + 40.0;
         const bool coming = ork.chargeTimer > 0 && d < ChargeAlarm && distanceBetween(ork.target, s.elf) < ComingForUs;
-        if (d < TooClose || windingUp || coming)
-            any = true;
+        if (d < ArmingDistance || windingUp || coming)
+            mustFlee = true;
     }
-    if (!any)
+    const bool stepSafe = nearestOrkAfter(s, plannedStep(s)) >= SafeDistance;
+    if (!mustFlee && (stepSafe || nowMs < boldUntil))
         return false;
 
+    // Score every step, standing still included. Fleeing puts distance
+    // first; otherwise any safe step will do, the one along the path best.
     double bestScore = -1e9;
     int bestX = 0, bestY = 0;
     for (int dx = -1; dx <= 1; ++dx)
         for (int dy = -1; dy <= 1; ++dy) {
-            if (!dx && !dy)
-                continue;
             const double speed = elfSpeed(s, dx && dy);
             const Point step{dx * speed, dy * speed};
-            const Point next{s.elf.x + step.x, s.elf.y + step.y};
-            if (bodyHitsRock(s, next))
+            if ((dx || dy) && bodyHitsRock(s, {s.elf.x + step.x, s.elf.y + step.y}))
                 continue;
-            double nearest = 1e9;
-            for (int i = 0; i < s.orkCount; ++i)
-                if (alive(s.orks[i]))
-                    nearest = std::min(nearest, distanceBetween(next, predictOrk(s.orks[i], 1.0)));
+            const double nearest = nearestOrkAfter(s, step);
             int room = 0;  // open ground ahead: don't flee into a dead end
-            while (room < 5 && !bodyHitsRock(s, {s.elf.x + step.x * (room + 2), s.elf.y + step.y * (room + 2)}))
+            while ((dx || dy) && room < 5 &&
+                   !bodyHitsRock(s, {s.elf.x + step.x * (room + 2), s.elf.y + step.y * (room + 2)}))
                 ++room;
-            const double score = std::min(nearest, 400.0) + 8.0 * room + 6.0 * dot(unit(step), pathDirection);
+            const double along = dot(unit(step), pathDirection);
+            const double score = mustFlee ? std::min(nearest, 400.0) + 8.0 * room + 6.0 * along
+                                          : (nearest >= SafeDistance ? 1000.0 : nearest) + 25.0 * along + room;
             if (score > bestScore) {
                 bestScore = score;
                 bestX = dx;
                 bestY = dy;
             }
         }
-    if (bestScore < -1e8)
-        return false;  // cornered: carry on and hope the daggers do it
     controls.left = bestX < 0;
     controls.right = bestX > 0;
     controls.up = bestY < 0;
     controls.down = bestY > 0;
-    intent = "keeping away from an ork";
+    intent = mustFlee ? "keeping away from an ork" : "waiting for an ork to pass";
     return true;
+}
+
+Point Pilot::plannedStep(const Snapshot& s) const
+{
+    const int dx = controls.right - controls.left, dy = controls.down - controls.up;
+    const double speed = elfSpeed(s, dx && dy);
+    return {dx * speed, dy * speed};
+}
+
+double Pilot::nearestOrkAfter(const Snapshot& s, Point step) const
+{
+    const Point next{s.elf.x + step.x, s.elf.y + step.y};
+    double nearest = 1e9;
+    for (int i = 0; i < s.orkCount; ++i)
+        if (alive(s.orks[i]))
+            nearest = std::min(nearest, distanceBetween(next, predictOrk(s.orks[i], 1.0)));
+    return nearest;
 }
 
 void Pilot::unstick(const Snapshot& s, double nowMs)
@@ -325,29 +371,35 @@ void Pilot::unstick(const Snapshot& s, double nowMs)
     }
 }
 
-int Pilot::throwTarget(const Snapshot& s) const
+bool Pilot::worthADagger(const Snapshot& s, int i) const
 {
-    int best = -1;
+    const OrkView& ork = s.orks[i];
+    if (!alive(ork))
+        return false;
+    const double d = distanceBetween(ork.pos, s.elf);
+    const bool coming = ork.chargeTimer > 0 && distanceBetween(ork.target, s.elf) < ComingForUs;
+    if (d > (coming ? ChargingThrowRange : ThrowRange))
+        return false;
+    const bool ahead = dot(unit(minus(ork.pos, s.elf)), pathDirection) > TravelCone;
+    return (coming || d < ThrowAnyway || ahead) && !lineBlocked(s, s.elf, ork.pos);
+}
+
+int Pilot::throwTarget(const Snapshot& s)
+{
+    // Keep to one ork while it stays worth it: flicking between two never
+    // lets the elf's facing settle for a throw.
+    if (currentTarget >= 0 && currentTarget < s.orkCount && worthADagger(s, currentTarget))
+        return currentTarget;
+    currentTarget = -1;
     double bestDistance = 1e9;
     for (int i = 0; i < s.orkCount; ++i) {
-        const OrkView& ork = s.orks[i];
-        if (!alive(ork))
-            continue;
-        const double d = distanceBetween(ork.pos, s.elf);
-        const bool coming = ork.chargeTimer > 0 && distanceBetween(ork.target, s.elf) < ComingForUs;
-        if (d > (coming ? ChargingThrowRange : ThrowRange))
-            continue;
-        const bool ahead = dot(unit(minus(ork.pos, s.elf)), travel) > TravelCone;
-        if (!(coming || d < ThrowAnyway || ahead))
-            continue;
-        if (lineBlocked(s, s.elf, ork.pos))
-            continue;
-        if (d < bestDistance) {
+        const double d = distanceBetween(s.orks[i].pos, s.elf);
+        if (d < bestDistance && worthADagger(s, i)) {
             bestDistance = d;
-            best = i;
+            currentTarget = i;
         }
     }
-    return best;
+    return currentTarget;
 }
 
 void Pilot::aimAt(const Snapshot& s, Point world)

@@ -41,17 +41,33 @@ private:
     bool threatened = false;         // an ork is near enough to matter
     Point pathDirection{0.0, -1.0};  // where the path leads from here
     int lastDaggerState[Daggers] = {};
+    Point goal;
+    std::string goalName;
+    int detourDagger = -1;
+    double detourUntil = -1.0;
+    int pathLength = 0;
+    int bestPathLength = 1 << 30;
+    std::string progressGoal;
+    double lastProgress = 0.0;
+    double boldUntil = -1.0;
+    int currentTarget = -1;
 
     void decideDead(const Snapshot& s, double nowMs);
     void decideAlive(const Snapshot& s, double nowMs);
-    bool fleeIfThreatened(const Snapshot& s);
+    void chooseGoal(const Snapshot& s, double nowMs);
+    void noteProgress(double nowMs);
+    // Overrides the path's step when an ork is about to strike, charges, or
+    // stands where the step would lead; true when it did.
+    bool keepSafe(const Snapshot& s, double nowMs);
+    Point plannedStep(const Snapshot& s) const;
+    double nearestOrkAfter(const Snapshot& s, Point step) const;
     void followPath(const Snapshot& s);
     void fight(const Snapshot& s, double nowMs);
     void unstick(const Snapshot& s, double nowMs);
     void steerToward(const Snapshot& s, Point goal, double tolerance);
     void aimAt(const Snapshot& s, Point world);
-    int throwTarget(const Snapshot& s) const;
-    Point goalPoint(const Snapshot& s) const;
+    int throwTarget(const Snapshot& s);
+    bool worthADagger(const Snapshot& s, int i) const;
 };
 
 // Shared geometry and rules, also used by the play-shot chooser.

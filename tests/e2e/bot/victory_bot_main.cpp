@@ -1,7 +1,7 @@
 // Plays the running game to victory on a small level: reads its state from
 // the process's memory, answers with held keys and mouse through xdotool.
 //
-//   victory-bot --pid PID --window WINDOW_ID [--timeout SECONDS] [--intro-wait-ms MS] [--play-shot FILE]
+//   victory-bot --pid PID --window WINDOW_ID [--timeout SECONDS] [--intro-wait-ms MS] [--trace-ms MS] [--play-shot FILE]
 //
 // Exit codes: 0 victory, 2 time out, 3 the game went away or could not be
 // read, 4 bad arguments or no xdotool. Progress lines go to stderr.
@@ -25,7 +25,6 @@
 namespace {
 constexpr int ScreenPlaying = 0, ScreenVictory = 2;
 constexpr double PollMs = 5.0;           // well inside a 70-ms tick
-constexpr double StatusEveryMs = 2000.0;
 constexpr double DefaultTimeoutS = 150.0;
 constexpr double RingGrowth = 20.0;  // pixels per tick
 constexpr int PlayShotTries = 8;
@@ -37,6 +36,7 @@ struct Options {
     double timeoutS = DefaultTimeoutS;
     std::string playShot;
     double introWaitMs = 0.0;
+    double traceMs = 2000.0;  // how often the state goes to the log
 };
 
 bool parse(int argc, char** argv, Options& options)
@@ -51,6 +51,8 @@ bool parse(int argc, char** argv, Options& options)
             options.timeoutS = std::atof(argv[i + 1]);
         else if (flag == "--intro-wait-ms")
             options.introWaitMs = std::atof(argv[i + 1]);
+        else if (flag == "--trace-ms")
+            options.traceMs = std::atof(argv[i + 1]);
         else if (flag == "--play-shot")
             options.playShot = argv[i + 1];
         else
@@ -64,13 +66,28 @@ const char* screenName(int state)
     return state == ScreenPlaying ? "playing" : state == ScreenVictory ? "victory" : "intro";
 }
 
-void printState(const Snapshot& s, const Pilot& pilot, double seconds)
+void printState(const Snapshot& s, const Pilot& pilot, const Controls& held, double seconds)
 {
+    char keys[8] = "-------";
+    const bool down[] = {held.up, held.left, held.down, held.right, held.fire, held.stealth, held.respawn};
+    for (int k = 0; k < 7; ++k)
+        if (down[k])
+            keys[k] = "WASDFR_"[k];
+    int nearest = -1;
+    for (int i = 0; i < s.orkCount; ++i)
+        if (s.orks[i].health > 0 &&
+            (nearest < 0 || distanceBetween(s.orks[i].pos, s.elf) < distanceBetween(s.orks[nearest].pos, s.elf)))
+            nearest = i;
+    char ork[96] = "";
+    if (nearest >= 0)
+        std::snprintf(ork, sizeof ork, " nearest ork %d at %.0f px (charge %d, attack %d)", nearest,
+                      distanceBetween(s.orks[nearest].pos, s.elf), s.orks[nearest].chargeTimer,
+                      s.orks[nearest].attackTimer);
     std::fprintf(stderr,
-                 "[%6.1f s] %s elf=(%.0f,%.0f)%s bag=(%.0f,%.0f)%s deaths=%d orks=%d/%d daggers=%d throws=%d | %s\n",
+                 "[%6.1f s] %s elf=(%.0f,%.0f)%s bag=(%.0f,%.0f)%s deaths=%d orks=%d/%d%s daggers=%d throws=%d %s | %s\n",
                  seconds, screenName(s.screenState), s.elf.x, s.elf.y, s.dead ? " DEAD" : "", s.bag.x, s.bag.y,
-                 s.carryingBag ? " carried" : "", s.deaths, s.aliveCount, s.orkCount, s.daggersInHand,
-                 pilot.throwsSeen, pilot.intent.c_str());
+                 s.carryingBag ? " carried" : "", s.deaths, s.aliveCount, s.orkCount, ork, s.daggersInHand,
+                 pilot.throwsSeen, keys, pilot.intent.c_str());
 }
 
 // A picture worth showing: deep in the cave, an ork in view near the elf, a
@@ -147,7 +164,7 @@ int main(int argc, char** argv)
 {
     Options options;
     if (!parse(argc, argv, options)) {
-        std::fprintf(stderr, "usage: %s --pid PID --window WINDOW_ID [--timeout SECONDS] [--intro-wait-ms MS] [--play-shot FILE]\n", argv[0]);
+        std::fprintf(stderr, "usage: %s --pid PID --window WINDOW_ID [--timeout SECONDS] [--intro-wait-ms MS] [--trace-ms MS] [--play-shot FILE]\n", argv[0]);
         return 4;
     }
     RemoteGame game;
@@ -166,8 +183,9 @@ int main(int argc, char** argv)
     auto msSince = [](Clock::time_point t) { return std::chrono::duration<double, std::milli>(Clock::now() - t).count(); };
     auto snapshot = std::make_unique<Snapshot>();
     Pilot pilot;
+    Controls held;
     pilot.introWaitMs = options.introWaitMs;
-    double lastStatus = -StatusEveryMs, playingSince = -1.0;
+    double lastStatus = -options.traceMs, playingSince = -1.0;
     pid_t shooter = 0;
     bool shotTaken = options.playShot.empty();
     int shotTries = 0;
@@ -186,7 +204,7 @@ int main(int argc, char** argv)
             input.releaseAll();
             if (shooter > 0)
                 shotTaken = waitpid(shooter, nullptr, 0) > 0 && access(options.playShot.c_str(), F_OK) == 0;
-            printState(s, pilot, now / 1000.0);
+            printState(s, pilot, held, now / 1000.0);
             std::printf("VICTORY in %.1f s of play: deaths %d, daggers thrown %d, orks killed %d of %d%s\n",
                         (now - playingSince) / 1000.0, s.deaths, pilot.throwsSeen, s.orkCount - s.aliveCount,
                         s.orkCount, shotTaken ? "" : " (no moment for the play picture came)");
@@ -195,11 +213,12 @@ int main(int argc, char** argv)
         if (now > options.timeoutS * 1000.0) {
             input.releaseAll();
             std::fprintf(stderr, "victory-bot: no victory within %.0f s; last state:\n", options.timeoutS);
-            printState(s, pilot, now / 1000.0);
+            printState(s, pilot, held, now / 1000.0);
             return 2;
         }
 
-        input.apply(pilot.decide(s, now));
+        held = pilot.decide(s, now);
+        input.apply(held);
         if (!input.ok()) {
             std::fprintf(stderr, "victory-bot: xdotool went away\n");
             return 4;
@@ -218,8 +237,8 @@ int main(int argc, char** argv)
             shooter = takePlayShot(options.window, options.playShot);
             ++shotTries;
         }
-        if (now - lastStatus >= StatusEveryMs) {
-            printState(s, pilot, now / 1000.0);
+        if (now - lastStatus >= options.traceMs) {
+            printState(s, pilot, held, now / 1000.0);
             lastStatus = now;
         }
         std::this_thread::sleep_for(std::chrono::duration<double, std::milli>(PollMs));
