@@ -27,7 +27,9 @@ constexpr int ScreenPlaying = 0, ScreenVictory = 2;
 constexpr double PollMs = 5.0;           // well inside a 70-ms tick
 constexpr double DefaultTimeoutS = 150.0;
 constexpr double RingGrowth = 20.0;  // pixels per tick
+constexpr double DegreesToRadians = 0.0174532925;
 constexpr int PlayShotTries = 8;
+constexpr double AnyPictureAfterS = 10.0;  // then rings and fog will do without an ork in view
 constexpr double PlayShotRetryMs = 800.0;
 
 struct Options {
@@ -98,8 +100,8 @@ bool goodPlayMoment(const Snapshot& s, double playingS)
         return false;
     if (distanceBetween(s.elf, s.entrance()) < 600.0)
         return false;
-    const double lookX = -std::sin(s.facing * 0.0174532925), lookY = -std::cos(s.facing * 0.0174532925);
-    bool orkShown = false;
+    const double lookX = -std::sin(s.facing * DegreesToRadians), lookY = -std::cos(s.facing * DegreesToRadians);
+    bool orkShown = playingS > AnyPictureAfterS;
     for (int i = 0; i < s.orkCount; ++i) {
         const OrkView& ork = s.orks[i];
         const double d = distanceBetween(ork.pos, s.elf);
@@ -107,8 +109,7 @@ bool goodPlayMoment(const Snapshot& s, double playingS)
             continue;
         const bool inCone = ((ork.pos.x - s.elf.x) * lookX + (ork.pos.y - s.elf.y) * lookY) / d > 0.87 &&
                             !lineBlocked(s, s.elf, ork.pos);
-        if (inCone || playingS > 30.0)
-            orkShown = true;
+        orkShown = orkShown || inCone;
     }
     // The picture reaches the screen a few ticks after this: the ring must
     // still be open and crossing the window then.
