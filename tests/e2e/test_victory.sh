@@ -2,6 +2,10 @@
 # The game can be won: a bot plays the real binary from the intro through a
 # small level to the victory panel, with keys and mouse through xdotool. It
 # reads the game's state from the running process (see tests/e2e/bot).
+#   ORKCAVE_SHOTS=DIR         saves play.png (mid-level, rings and fog) and victory.png there
+#   ORKCAVE_BOT_INTRO_MS=MS   time on the intro, which picks the level (random by default)
+#   ORKCAVE_BOT_LIMIT=S       seconds before the bot gives up (150)
+#   ORKCAVE_BOT_TRACE_MS=MS   how often the bot logs its state (2000)
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 bot="$GAME_DIR/../bin/victory-bot"
