@@ -133,15 +133,17 @@ bool goodPlayMoment(const Snapshot& s, double playingS)
 }
 
 // Takes the picture in a child process and keeps it only if a noise ring
-// made it onto the screen (the ring colour is the game's 240, 200, 200).
+// made it into the ring window: the game's ring colour 240, 200, 200 reaches
+// the 24-bit screen as 247, 202, 206. A few pixels of the art share it, an
+// arc of a ring has hundreds.
 pid_t takePlayShot(const std::string& window, const std::string& file)
 {
     const std::string attempt = file + ".try.png";
     const std::string script =
         "import -window \"$1\" \"$2\" && "
-        "n=$(convert \"$2\" -fuzz 2% -fill white -opaque 'rgb(240,200,200)' -fill black +opaque white "
-        "-format '%[fx:int(mean*w*h)]' info:) && [ \"$n\" -ge 25 ] && mv \"$2\" \"$3\" || "
-        "{ rm -f \"$2\"; exit 1; }";
+        "n=$(convert \"$2\" -crop 350x350+225+175 +repage -fuzz 1% -fill white -opaque 'rgb(247,202,206)' "
+        "-fill black +opaque white -format '%[fx:int(mean*w*h)]' info:) && [ \"$n\" -ge 100 ] && "
+        "mv \"$2\" \"$3\" || { rm -f \"$2\"; exit 1; }";
     pid_t child = fork();
     if (child == 0) {
         execlp("sh", "sh", "-c", script.c_str(), "play-shot", window.c_str(), attempt.c_str(), file.c_str(),
