@@ -2,6 +2,7 @@
 #include <allegro.h>
 
 #include "perception/OrkHorde.h"
+#include "perception/PivotSprite.h"
 #include "perception/View.h"
 
 namespace {
@@ -53,7 +54,7 @@ void OrkHorde::drawOrk(View& view, int i)
         return;
     const double heading = pos[i]->angleFrom(*target[i]);
     const Vector& s = view.toScreen(*pos[i]);
-    pivot_sprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkPivotX, OrkPivotY,
+    pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkPivotX, OrkPivotY,
                  ftofix(-heading * AllegroTurn / DegreesPerTurn));
 }
 
@@ -74,7 +75,7 @@ void OrkHorde::drawFootprint(View& view, int i, int j)
     const int y = static_cast<int>(s.y);
     // Successive prints alternate left and right feet.
     if (j % 2 == 1)
-        pivot_sprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
+        pivotSprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
     else
-        pivot_sprite_v_flip(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
+        pivotSprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle, true);
 }

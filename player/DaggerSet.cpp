@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "perception/OrkHorde.h"
+#include "perception/PivotSprite.h"
 #include "perception/View.h"
 #include "sound/SoundBoard.h"
 #include "world/TileMap.h"
@@ -25,16 +26,7 @@ constexpr int PivotX = 16;
 constexpr int PivotY = 16;
 constexpr double AllegroTurn = 256.0;
 constexpr double DegreesPerTurn = 360.0;
-constexpr fixed FixedOne = 0x10000;
 
-// pivot_sprite as Allegro's inline header has it, but without its `x << 16`:
-// shifting a negative screen point is undefined, and daggers lying left of
-// or above the screen have one.
-void pivotSprite(BITMAP* target, BITMAP* sprite, int x, int y, int cx, int cy, fixed angle)
-{
-    target->vtable->pivot_scaled_sprite_flip(target, sprite, x * FixedOne, y * FixedOne, cx * FixedOne,
-                                             cy * FixedOne, angle, FixedOne, FALSE);
-}
 
 // Drops the dagger where it was a step ago and makes the noise of what stopped it.
 void stopDagger(DaggerSet& set, int i, int sample, double range)

@@ -1,5 +1,6 @@
 #include "player/Elf.h"
 
+#include "perception/PivotSprite.h"
 #include "perception/View.h"
 #include "world/TileMap.h"
 #include "world/WallProbes.h"
@@ -157,6 +158,6 @@ void Elf::draw(View& view)
     if (!sprite || !view.buffer)
         return;
     const Vector& s = view.toScreen(*position);
-    pivot_sprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), PivotX, PivotY,
+    pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), PivotX, PivotY,
                  ftofix(-facing * AllegroTurn / DegreesPerTurn));
 }
