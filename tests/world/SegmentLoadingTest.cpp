@@ -6,15 +6,7 @@
 #include "world/TileMap.h"
 
 namespace {
-// Every tile rock, as around a level before segments open it.
-void fillWithRock(TileMap& map)
-{
-    for (auto& column : map.tiles)
-        for (Tile& tile : column)
-            tile.kind = Rock;
-}
-
-// The next value rand() would give, without disturbing the sequence for the caller.
+// The value rand() would give after the given number of draws from seed.
 int randAfter(unsigned seed, int draws)
 {
     std::srand(seed);
@@ -23,51 +15,47 @@ int randAfter(unsigned seed, int draws)
     return std::rand();
 }
 
-// A seed whose first draw lets a zero cell stamp floor.
-unsigned seedWhoseFirstZeroStamps()
+void rockOver(TileMap& map, int left, int top)
 {
-    unsigned seed = 1;
-    while (randAfter(seed, 0) % 20 >= 15)
-        ++seed;
-    return seed;
+    for (int column = left; column < left + 10; ++column)
+        for (int row = top; row < top + 10; ++row)
+            map.tiles[column][row].kind = Rock;
+}
+
+int floorsIn(TileMap& map, int left, int top)
+{
+    int floors = 0;
+    for (int column = left; column < left + 10; ++column)
+        for (int row = top; row < top + 10; ++row)
+            floors += map.tiles[column][row].kind == Floor;
+    return floors;
 }
 }
 
-TEST(SegmentLoading, ZeroCellsStampFloorThreeTimesInFour)
+TEST(SegmentLoading, ZeroCellsStampFloorThreeTimesInFourInReadingOrder)
 {
     ScratchMaps maps;
     maps.write(0, segmentText(filledSegment(0)));
     TileMap map;
-    fillWithRock(map);
-    const unsigned seed = 99;
-    std::srand(seed);
+    rockOver(map, 10, 20);
+    std::srand(99);
     map.loadSegment(10, 20, 0);
+    std::srand(99);
+    for (int row = 0; row < 10; ++row)
+        for (int column = 0; column < 10; ++column)
+            ASSERT_EQ(map.tiles[10 + column][20 + row].kind, std::rand() % 20 < 15 ? Floor : Rock)
+                << "one draw per cell, row by row";
 
-    // One draw per cell in reading order; floor exactly where the draw allowed it.
-    std::srand(seed);
     int floors = 0;
-    for (int row = 0; row < 10; ++row) {
-        for (int column = 0; column < 10; ++column) {
-            bool stamps = std::rand() % 20 < 15;
-            EXPECT_EQ(map.tiles[10 + column][20 + row].kind, stamps ? Floor : Rock);
-            floors += map.tiles[10 + column][20 + row].kind == Floor;
-        }
-    }
-    EXPECT_GE(floors, 60);
-    EXPECT_LE(floors, 90);
-
-    int manyFloors = 0;
     for (int stamp = 0; stamp < 30; ++stamp) {
-        fillWithRock(map);
+        rockOver(map, 40, 40);
         map.loadSegment(40, 40, 0);
-        for (int column = 40; column < 50; ++column)
-            for (int row = 40; row < 50; ++row)
-                manyFloors += map.tiles[column][row].kind == Floor;
+        floors += floorsIn(map, 40, 40);
     }
-    EXPECT_NEAR(manyFloors / 3000.0, 0.75, 0.04);
+    EXPECT_NEAR(floors / 3000.0, 0.75, 0.04);
 }
 
-TEST(SegmentLoading, NonZeroCodesDrawNoRandomNumbers)
+TEST(SegmentLoading, OnlyZeroCellsDrawAndCodeSevenStampsNothing)
 {
     ScratchMaps maps;
     std::vector<int> codes = filledSegment(7);
@@ -77,31 +65,18 @@ TEST(SegmentLoading, NonZeroCodesDrawNoRandomNumbers)
     maps.write(3, segmentText(codes));
     TileMap map;
     map.reset();
+    map.tiles[31][30].kind = Rock;
     std::srand(5);
     map.loadSegment(30, 30, 3);
-    int next = std::rand();
+    const int next = std::rand();
     EXPECT_EQ(next, randAfter(5, 1));
     EXPECT_EQ(map.tiles[30][30].kind, Rock);
     EXPECT_EQ(map.tiles[35][35].kind, Water);
-    EXPECT_EQ(map.tiles[31][30].kind, Floor) << "code 7 leaves the tile alone";
+    EXPECT_EQ(map.tiles[31][30].kind, Rock) << "code 7 leaves the tile alone";
+    EXPECT_EQ(map.tiles[32][30].kind, Floor);
 }
 
-TEST(SegmentLoading, CodeSevenLeavesRockInPlace)
-{
-    ScratchMaps maps;
-    maps.write(4, segmentText(filledSegment(7)));
-    TileMap map;
-    fillWithRock(map);
-    std::srand(8);
-    map.loadSegment(30, 30, 4);
-    int next = std::rand();
-    EXPECT_EQ(next, randAfter(8, 0));
-    for (int column = 30; column < 40; ++column)
-        for (int row = 30; row < 40; ++row)
-            ASSERT_EQ(map.tiles[column][row].kind, Rock);
-}
-
-TEST(SegmentLoading, WaterIsJudgedAgainstTheMapAsItStandsThen)
+TEST(SegmentLoading, NeighbourRulesAreJudgedAgainstTheMapAsItStandsThen)
 {
     ScratchMaps maps;
     std::vector<int> codes = filledSegment(7);
@@ -115,7 +90,10 @@ TEST(SegmentLoading, WaterIsJudgedAgainstTheMapAsItStandsThen)
     TileMap map;
     map.reset();
     map.tiles[11][16].kind = Rock;
-    std::srand(seedWhoseFirstZeroStamps());
+    unsigned seed = 1;
+    while (randAfter(seed, 0) % 20 >= 15)  // a seed whose first zero cell stamps
+        ++seed;
+    std::srand(seed);
     map.loadSegment(10, 10, 1);
     EXPECT_EQ(map.tiles[11][10].kind, Floor);
     EXPECT_EQ(map.tiles[10][12].kind, Floor);
@@ -124,12 +102,10 @@ TEST(SegmentLoading, WaterIsJudgedAgainstTheMapAsItStandsThen)
     EXPECT_EQ(map.tiles[11][16].kind, Floor) << "the zero cell stamped";
 }
 
-TEST(SegmentLoading, PlacementWrapsAroundTheExtents)
+TEST(SegmentLoading, PlacementWrapsAroundTheExtentsAndClipsAtTheGrid)
 {
     ScratchMaps maps;
-    std::vector<int> codes = filledSegment(7);
-    codes[0] = 2;
-    maps.write(2, segmentText(codes));
+    maps.write(2, segmentText(filledSegment(2)));
     TileMap map;
     map.width = 40;
     map.height = 30;
@@ -138,59 +114,42 @@ TEST(SegmentLoading, PlacementWrapsAroundTheExtents)
     EXPECT_EQ(map.segmentOrigin->x, 3 * 64.0);
     EXPECT_EQ(map.segmentOrigin->y, 5 * 64.0);
     EXPECT_EQ(map.tiles[3][5].kind, Rock);
-}
+    EXPECT_EQ(map.tiles[13][5].kind, Floor);
 
-TEST(SegmentLoading, SegmentsReachingOffTheGridStampOnlyWhatLiesOnIt)
-{
-    ScratchMaps maps;
-    maps.write(6, segmentText(filledSegment(2)));
-    TileMap map;
     map.reset();
-    map.loadSegment(-5, -5, 6);  // remainder keeps the sign: the segment hangs off the top-left
-    EXPECT_EQ(map.tiles[0][0].kind, Rock);
+    map.loadSegment(-5, -5, 2);  // remainder keeps the sign: the segment hangs off the top-left
     EXPECT_EQ(map.tiles[4][4].kind, Rock);
     EXPECT_EQ(map.tiles[5][5].kind, Floor);
     EXPECT_EQ(map.outsideTile->kind, Rock);
 }
 
-TEST(SegmentLoading, MissingShortOrDamagedFilesStampWhatTheyHoldAndNoMore)
+TEST(SegmentLoading, MissingShortDamagedOrHugeCodesStampWhatIsSoundAndDrawNothing)
 {
     ScratchMaps maps;
     maps.write(1, "2 2 2\n");
     maps.write(2, "2 2 x 2 2\n");
-    maps.write(3, "");
+    // 4294967298 would wrap to 2 (rock) in a 32-bit read.
+    std::string huge = "4294967298 -4294967295 99999999999999999999";
+    for (int cell = 3; cell < 100; ++cell)
+        huge += " 2";
+    maps.write(5, huge);
     TileMap map;
+    map.width = map.height = 85;
     map.reset();
     std::srand(11);
     map.loadSegment(20, 20, 0);  // no such file
     map.loadSegment(20, 40, 1);
     map.loadSegment(40, 20, 2);
-    map.loadSegment(40, 40, 3);
-    map.loadSegment(60, 20, 12345);
-    int next = std::rand();
+    map.loadSegment(60, 60, 5);
+    const int next = std::rand();
     EXPECT_EQ(next, randAfter(11, 0)) << "cells without a code draw nothing";
 
-    EXPECT_EQ(map.tiles[20][20].kind, Floor);
+    EXPECT_EQ(floorsIn(map, 20, 20), 100);
     EXPECT_EQ(map.tiles[22][40].kind, Rock);
     EXPECT_EQ(map.tiles[23][40].kind, Floor);
     EXPECT_EQ(map.tiles[41][20].kind, Rock);
-    EXPECT_EQ(map.tiles[42][20].kind, Floor) << "nothing after the damage is read";
-    EXPECT_EQ(map.tiles[43][20].kind, Floor);
-    EXPECT_EQ(map.tiles[40][40].kind, Floor);
-}
-
-TEST(SegmentLoading, NumbersTooLargeForACodeStampNothing)
-{
-    ScratchMaps maps;
-    // 4294967298 would wrap to 2 (rock) in a 32-bit read.
-    std::string text = "4294967298 -4294967295 99999999999999999999";
-    for (int cell = 3; cell < 100; ++cell)
-        text += " 2";
-    maps.write(5, text);
-    TileMap map;
-    map.reset();
-    map.loadSegment(4, 4, 5);
-    EXPECT_EQ(map.tiles[4][4].kind, Floor);
-    EXPECT_EQ(map.tiles[5][4].kind, Floor);
-    EXPECT_EQ(map.tiles[7][4].kind, Rock) << "the rest of the file is still read";
+    EXPECT_EQ(map.tiles[43][20].kind, Floor) << "nothing after the damage is read";
+    EXPECT_EQ(map.tiles[60][60].kind, Floor) << "too large for a code";
+    EXPECT_EQ(map.tiles[62][60].kind, Floor);
+    EXPECT_EQ(map.tiles[63][60].kind, Rock) << "the rest of the file is still read";
 }
