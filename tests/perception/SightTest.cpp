@@ -4,16 +4,9 @@
 
 #include "perception/Sight.h"
 #include "world/TileMap.h"
+#include "support/Point.h"
 
 namespace {
-Vector at(double x, double y)
-{
-    Vector v;
-    v.x = x;
-    v.y = y;
-    return v;
-}
-
 struct SightOnMap : testing::Test {
     std::unique_ptr<TileMap> map{new TileMap()};
     Sight sight;

@@ -1,18 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "perception/View.h"
+#include "support/Point.h"
 
-namespace {
-Vector at(double x, double y)
-{
-    Vector v;
-    v.x = x;
-    v.y = y;
-    return v;
-}
-}
-
-TEST(View, ConvertsBothWaysIntoOneScratchVector)
+TEST(View, ConvertsBothWaysIntoOneScratchVectorAndCountsAllFourEdgesOnScreen)
 {
     View view;
     view.origin->x = 100;
@@ -26,13 +17,7 @@ TEST(View, ConvertsBothWaysIntoOneScratchVector)
     EXPECT_EQ(&world, &screenPoint) << "the second answer overwrites the first";
     EXPECT_EQ(world.x, 150);
     EXPECT_EQ(world.y, 260);
-}
 
-TEST(View, AllFourScreenEdgesAreOnScreen)
-{
-    View view;
-    view.origin->x = 100;
-    view.origin->y = 200;
     EXPECT_TRUE(view.isOnScreen(at(100, 200)));
     EXPECT_TRUE(view.isOnScreen(at(900, 900)));
     EXPECT_FALSE(view.isOnScreen(at(99.9, 500)));

@@ -1,16 +1,9 @@
 #include <gtest/gtest.h>
 
 #include "support/ActorWorld.h"
+#include "support/Point.h"
 
 namespace {
-Vector at(double x, double y)
-{
-    Vector v;
-    v.x = x;
-    v.y = y;
-    return v;
-}
-
 class Daggers : public testing::Test {
 protected:
     ActorWorld world;
