@@ -101,10 +101,12 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndUnknownSizesKeepTheMap)
     EXPECT_EQ(game->screens->state, Playing);
 }
 
-TEST_F(GameTest, HoldingALevelKeyRebuildsEveryTick)
+TEST_F(GameTest, HoldingALevelKeyRebuildsEveryTickEvenFromVictory)
 {
+    game->screens->state = Victory;
     key[KEY_F2] = 1;
     game->update();
+    EXPECT_EQ(game->screens->state, Playing);
     Tile before[100];
     std::copy(game->tileMap->tiles[10], game->tileMap->tiles[10] + 100, before);
     game->update();

@@ -82,12 +82,13 @@ TEST_F(OrkDrawing, FootprintAgesAndTheAttackTimerPickTheFrames)
         horde.drawOrk(*world.view, 0);
         EXPECT_EQ(pixelAtWorld(1000, 1000), colour) << "attack timer " << timer;
     }
+    BITMAP* frame = horde.orkSprites[0];
     horde.orkSprites[0] = nullptr;  // missing pictures are skipped
     horde.attackTimer[0] = 0;
     clear();
     horde.drawOrk(*world.view, 0);
     EXPECT_EQ(pixelAtWorld(1000, 1000), Black);
-    horde.orkSprites[0] = sprite(100, 110, OrkFrame[0]);
+    horde.orkSprites[0] = frame;
 }
 
 TEST_F(OrkDrawing, TheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpse)
