@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "support/Point.h"
 #include "world/TileMap.h"
 
 // Found while fuzzing the painting rule: from a point a hair before a tile
@@ -12,17 +13,13 @@ TEST(PasteRounding, PointsJustBeforeATileEdgeSeeTheirTrueNeighbours)
     for (int column = 2; column < TileMap::GridSize - 1; column *= 2) {
         TileMap map;
         map.reset();
-        const double justBefore = std::nextafter(column * 64.0, 0.0);  // still in column - 1
-        const double rowMiddle = 50 * 64.0 + 32.0;
+        const Vector justBefore = at(std::nextafter(column * 64.0, 0.0), 50 * 64.0 + 32.0);  // still in column - 1
         map.tiles[column][50].kind = Rock;
-        Vector point;
-        point.x = justBefore;
-        point.y = rowMiddle;
-        map.paste(point, Water);
+        map.paste(justBefore, Water);
         EXPECT_EQ(map.tiles[column - 1][50].kind, Floor) << "water beside rock in column " << column - 1;
 
         map.tiles[column][50].kind = Water;
-        map.paste(point, Rock);
+        map.paste(justBefore, Rock);
         EXPECT_EQ(map.tiles[column - 1][50].kind, Rock);
         EXPECT_EQ(map.tiles[column][50].kind, Floor) << "water left beside new rock in column " << column;
     }

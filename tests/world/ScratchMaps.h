@@ -5,7 +5,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <initializer_list>
 #include <string>
+#include <utility>
 #include <vector>
 
 // A temporary working directory with its own maps/ folder, entered for the
@@ -53,8 +55,11 @@ inline std::string segmentText(const std::vector<int>& codes)
     return text;
 }
 
-// A full segment of one code, with optional exceptions at cell indices.
-inline std::vector<int> filledSegment(int code)
+// A full segment of one code, with exceptions as {cell index, code}.
+inline std::vector<int> filledSegment(int code, std::initializer_list<std::pair<int, int>> exceptions = {})
 {
-    return std::vector<int>(100, code);
+    std::vector<int> codes(100, code);
+    for (auto [cell, other] : exceptions)
+        codes[cell] = other;
+    return codes;
 }
