@@ -25,18 +25,9 @@ e2e_shot "$E2E_TMP/level.png"
 [ "$(banner_text_pixels "$E2E_TMP/level.png")" -eq 0 ] || e2e_fail "the banner still shows after F1"
 [ "$(e2e_pixel "$E2E_TMP/level.png" 400 2)" = "255,0,0" ] || e2e_fail "no red HUD strip after F1"
 
-# Walking north scrolls the cave under the elf.
-xdotool mousemove 400 100
-sleep 0.3
-e2e_shot "$E2E_TMP/before-walk.png"
-e2e_hold w 1.0
-sleep 0.3
-e2e_shot "$E2E_TMP/after-walk.png"
-changed=$(compare -metric AE -crop 800x600+0+50 "$E2E_TMP/before-walk.png" "$E2E_TMP/after-walk.png" null: 2>&1 || true)
-[ "${changed%% *}" -gt 2000 ] || e2e_fail "the view did not scroll (changed pixels: $changed)"
-
-# A click throws a dagger: the tenth HUD dagger, at the strip's left end of the row, goes.
-e2e_hold s 1.0
+# A click throws a dagger: the tenth HUD dagger, at the left end of the row,
+# goes. Thrown from the entrance down and right, it flies over the entrance
+# square's open floor and lies beyond the elf's reach.
 sleep 0.3
 e2e_shot "$E2E_TMP/before-throw.png"
 before=$(( 19 * 32 - $(red_pixels "$E2E_TMP/before-throw.png" 19x32+610+0) ))
@@ -46,6 +37,16 @@ e2e_shot "$E2E_TMP/after-throw.png"
 after=$(( 19 * 32 - $(red_pixels "$E2E_TMP/after-throw.png" 19x32+610+0) ))
 [ "$before" -gt 20 ] || e2e_fail "no tenth dagger in the HUD before the throw"
 [ "$after" -eq 0 ] || e2e_fail "the tenth HUD dagger is still there after the throw ($after pixels)"
+
+# Walking north scrolls the cave under the elf.
+xdotool mousemove 400 100
+sleep 0.3
+e2e_shot "$E2E_TMP/before-walk.png"
+e2e_hold w 1.0
+sleep 0.3
+e2e_shot "$E2E_TMP/after-walk.png"
+changed=$(compare -metric AE -crop 800x600+0+50 "$E2E_TMP/before-walk.png" "$E2E_TMP/after-walk.png" null: 2>&1 || true)
+[ "${changed%% *}" -gt 2000 ] || e2e_fail "the view did not scroll (changed pixels: $changed)"
 
 xdotool keydown Escape
 code=$(e2e_wait_exit 3)
