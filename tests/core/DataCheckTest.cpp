@@ -84,6 +84,16 @@ std::string smallWave()
     put32(bytes, 40, 4);
     return bytes;
 }
+// The fault a checker finds in good bytes with one 16- or 32-bit field
+// overwritten; "" when it finds none.
+template <typename Checker>
+std::string faultWith(Checker check, std::string bytes, size_t at, uint32_t value, bool wide)
+{
+    wide ? put32(bytes, at, value) : put16(bytes, at, static_cast<uint16_t>(value));
+    const char* fault = check(bytes);
+    return std::string(fault ? fault : "");
+}
+
 
 }
 
@@ -133,15 +143,12 @@ TEST(BitmapFault, AcceptsWellFormedPicturesAndNamesEachKindOfDamage)
 {
     const std::string good = smallBitmap();
     EXPECT_EQ(findBitmapFault(good), nullptr);
-    auto faultWith = [&](size_t at, uint32_t value, bool wide) {
-        std::string bytes = good;
-        wide ? put32(bytes, at, value) : put16(bytes, at, static_cast<uint16_t>(value));
-        const char* fault = findBitmapFault(bytes);
-        return std::string(fault ? fault : "");
+    auto damaged = [&](size_t at, uint32_t value, bool wide) {
+        return faultWith(findBitmapFault, good, at, value, wide);
     };
-    EXPECT_EQ(faultWith(0, 'X', false), "not a Windows bitmap");
-    EXPECT_EQ(faultWith(18, static_cast<uint32_t>(-4), true), "impossible picture size");
-    EXPECT_EQ(faultWith(10, 0xFFFFFFF0u, true), "pixel data outside the file");
+    EXPECT_EQ(damaged(0, 'X', false), "not a Windows bitmap");
+    EXPECT_EQ(damaged(18, static_cast<uint32_t>(-4), true), "impossible picture size");
+    EXPECT_EQ(damaged(10, 0xFFFFFFF0u, true), "pixel data outside the file");
     EXPECT_STREQ(findBitmapFault(good.substr(0, good.size() - 1)), "truncated pixel data");
 
     // Eight bits per pixel: more than 256 palette entries before the pixels.
@@ -157,16 +164,13 @@ TEST(WaveFault, AcceptsPcmAndNamesEachKindOfDamage)
 {
     const std::string good = smallWave();
     EXPECT_EQ(findWaveFault(good), nullptr);
-    auto faultWith = [&](size_t at, uint32_t value, bool wide) {
-        std::string bytes = good;
-        wide ? put32(bytes, at, value) : put16(bytes, at, static_cast<uint16_t>(value));
-        const char* fault = findWaveFault(bytes);
-        return std::string(fault ? fault : "");
+    auto damaged = [&](size_t at, uint32_t value, bool wide) {
+        return faultWith(findWaveFault, good, at, value, wide);
     };
-    EXPECT_EQ(faultWith(8, 0, true), "not a RIFF WAVE file");
-    EXPECT_EQ(faultWith(20, 2, false), "not uncompressed PCM sound");
-    EXPECT_EQ(faultWith(16, 0x7FFFFFF0u, true), "chunk runs past the end");
-    EXPECT_EQ(faultWith(40, 0x7FFFFFF0u, true), "truncated sound data");
+    EXPECT_EQ(damaged(8, 0, true), "not a RIFF WAVE file");
+    EXPECT_EQ(damaged(20, 2, false), "not uncompressed PCM sound");
+    EXPECT_EQ(damaged(16, 0x7FFFFFF0u, true), "chunk runs past the end");
+    EXPECT_EQ(damaged(40, 0x7FFFFFF0u, true), "truncated sound data");
 
     // An unknown chunk before the format is skipped, with its pad byte.
     std::string withList = good.substr(0, 12) + "LIST" + std::string("\x03\0\0\0xyz\0", 8) + good.substr(12);

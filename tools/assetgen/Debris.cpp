@@ -13,11 +13,7 @@ constexpr int DebrisSize = 64;
 
 Material plain(Color c, float round, uint32_t seed)
 {
-    Material m;
-    m.base = c;
-    m.round = round;
-    m.grain = 0.08f;
-    m.seed = seed;
+    Material m = matte(c, round, 0.08f, seed);
     m.shadow = 0.45f;
     return m;
 }

@@ -11,12 +11,7 @@ constexpr int GraveWidth = 24, GraveHeight = 30;
 
 Material plain(Color c, float round, uint32_t seed)
 {
-    Material m;
-    m.base = c;
-    m.round = round;
-    m.grain = 0.08f;
-    m.seed = seed;
-    return m;
+    return matte(c, round, 0.08f, seed);
 }
 
 void writeHead(const std::string& path)

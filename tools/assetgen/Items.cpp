@@ -13,12 +13,7 @@ constexpr int CrosshairSize = 32;
 
 Material plain(Color c, float round, uint32_t seed)
 {
-    Material m;
-    m.base = c;
-    m.round = round;
-    m.grain = 0.06f;
-    m.seed = seed;
-    return m;
+    return matte(c, round, 0.06f, seed);
 }
 
 // Toys spilling out of the sack's mouth, toward the top-left.

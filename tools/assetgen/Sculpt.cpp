@@ -167,6 +167,16 @@ void Sculpt::polygon(const std::vector<Point>& points)
     ::polygon(mask, static_cast<int>(points.size()), xy.data(), ink);
 }
 
+Material matte(Color base, float round, float grain, uint32_t seed)
+{
+    Material m;
+    m.base = base;
+    m.round = round;
+    m.grain = grain;
+    m.seed = seed;
+    return m;
+}
+
 void lay(Image& image, const Sculpt& part, const Material& m)
 {
     castShadow(image, part, m);

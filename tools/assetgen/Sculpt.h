@@ -63,6 +63,9 @@ struct Material {
     uint32_t seed = 1;
 };
 
+// A plain surface: the given colour, rise, mottling and seed, defaults for the rest.
+Material matte(Color base, float round, float grain, uint32_t seed);
+
 void lay(Image& image, const Sculpt& part, const Material& material);
 
 // Gives a sprite its dark contour: every uncovered pixel that touches a
