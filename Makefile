@@ -44,20 +44,28 @@ soak: deps
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
 	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
 
-# libFuzzer on the segment reader and the painting rule, clang with ASan and
-# UBSan, each target for FUZZ_SECONDS, corpus seeded from data/maps. Inputs
-# that crash or hang are left as build-fuzz/fuzz/<target>-crash-* and the like.
+# libFuzzer, clang with ASan and UBSan, each target for FUZZ_SECONDS: the
+# segment reader and the painting rule seeded from data/maps, the picture and
+# sample checks seeded with the generated pictures and samples, whatever they
+# accept then loaded by Allegro; inputs are kept to 20 kB there, which the
+# small pictures and most samples fit. Inputs that crash or hang are left as
+# build-fuzz/fuzz/<target>-crash-* and the like.
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS := fuzz_segment_reader fuzz_map_painting
+FUZZ_TARGETS := fuzz_segment_reader fuzz_map_painting fuzz_picture_check fuzz_sample_check
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
 	  -DCMAKE_CXX_COMPILER=clang++ -DORKCAVE_SANITIZE=ON -DORKCAVE_FUZZ=ON
-	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS)
+	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS) assets
 	@set -e; fuzz=$(abspath $(FUZZ_BUILD)); for t in $(FUZZ_TARGETS); do \
-	  mkdir -p $$fuzz/corpus/$$t; cp data/maps/seg*.txt $$fuzz/corpus/$$t/; \
+	  case $$t in \
+	    fuzz_picture_check) seeds="$$fuzz/game/textures/*.bmp"; limit=-max_len=20000;; \
+	    fuzz_sample_check) seeds="$$fuzz/game/sounds/*.wav"; limit=-max_len=20000;; \
+	    *) seeds="data/maps/seg*.txt"; limit=;; \
+	  esac; \
+	  mkdir -p $$fuzz/corpus/$$t; cp $$seeds $$fuzz/corpus/$$t/; \
 	  echo "== $$t for $(FUZZ_SECONDS) s"; \
-	  $$fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 \
+	  $$fuzz/fuzz/$$t -max_total_time=$(FUZZ_SECONDS) -timeout=10 -print_final_stats=1 $$limit \
 	    -artifact_prefix=$$fuzz/fuzz/$$t- $$fuzz/corpus/$$t; \
 	done
 

@@ -6,26 +6,12 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "sound/SoundBoard.h"
+#include "core/DataFiles.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
 #include "world/TileMap.h"
 
 namespace {
-const char* const PictureFiles[] = {
-    "textures//dirt.bmp",       "textures//water.bmp",      "textures//rock.bmp",       "textures//wfade.bmp",
-    "textures//rfade.bmp",      "textures//fog.bmp",        "textures//debris0.bmp",    "textures//debris1.bmp",
-    "textures//debris2.bmp",    "textures//debris3.bmp",    "textures//debris4.bmp",    "textures//debris5.bmp",
-    "textures//crosshair.bmp",  "textures//head.bmp",       "textures//dagger.bmp",     "textures//grave.bmp",
-    "textures//intro.bmp",      "textures//victory.bmp",    "textures//Ork0.bmp",       "textures//Ork1.bmp",
-    "textures//Ork2.bmp",       "textures//Orkdead.bmp",    "textures//footprint0.bmp", "textures//footprint1.bmp",
-    "textures//footprint2.bmp", "textures//blood.bmp",      "textures//elf0.bmp",       "textures//elf1.bmp",
-    "textures//elf2.bmp",       "textures//elfbag.bmp",     "textures//elfdead.bmp",    "textures//bag.bmp",
-};
-
-// Only these sample slots are ever played; the others may be missing.
-constexpr int PlayedSamples[] = {1, 2, 3, 4, 5, 6, 7, 10, 14, 15};
-
 // No data file of ours comes near this; a larger one is damaged.
 constexpr long MaxDataFileBytes = 64L * 1024 * 1024;
 
@@ -135,33 +121,42 @@ std::string checkFileBytes(const char* path, const char* (*findFault)(const std:
     return fault ? unreadable(path, fault) : std::string();
 }
 
-std::string findPictureProblem()
+std::string findPictureProblem(const char* path)
 {
-    for (const char* name : PictureFiles) {
-        std::string problem = checkFileBytes(name, findBitmapFault);
-        if (!problem.empty())
-            return problem;
-        PALETTE palette;
-        BITMAP* picture = load_bitmap(name, palette);
-        if (!picture)
-            return unreadable(name, "the picture loader refused it");
-        destroy_bitmap(picture);
-    }
+    std::string problem = checkFileBytes(path, findBitmapFault);
+    if (!problem.empty())
+        return problem;
+    PALETTE palette;
+    BITMAP* picture = load_bitmap(path, palette);
+    if (!picture)
+        return unreadable(path, "the picture loader refused it");
+    destroy_bitmap(picture);
     return std::string();
 }
 
-std::string findSampleProblem()
+std::string findSampleProblem(const char* path)
 {
-    for (int index : PlayedSamples) {
+    std::string problem = checkFileBytes(path, findWaveFault);
+    if (!problem.empty())
+        return problem;
+    SAMPLE* sample = load_wav(path);
+    if (!sample)
+        return unreadable(path, "the sample loader refused it");
+    destroy_sample(sample);
+    return std::string();
+}
+
+// Every picture first, then every sample, each in the list's order.
+std::string findListedFileProblem(DataKind kind)
+{
+    for (const DataFileEntry& file : dataFiles) {
+        if (file.kind != kind)
+            continue;
         char path[64];
-        portablePath(SoundBoard::sampleFiles[index], path, sizeof path);
-        std::string problem = checkFileBytes(path, findWaveFault);
+        portablePath(file.path, path, sizeof path);
+        std::string problem = kind == DataKind::Picture ? findPictureProblem(path) : findSampleProblem(path);
         if (!problem.empty())
             return problem;
-        SAMPLE* sample = load_wav(path);
-        if (!sample)
-            return unreadable(path, "the sample loader refused it");
-        destroy_sample(sample);
     }
     return std::string();
 }
@@ -247,9 +242,9 @@ const char* findWaveFault(const std::string& bytes)
 
 std::string findDataProblem()
 {
-    std::string problem = findPictureProblem();
+    std::string problem = findListedFileProblem(DataKind::Picture);
     if (problem.empty())
-        problem = findSampleProblem();
+        problem = findListedFileProblem(DataKind::Sample);
     if (problem.empty())
         problem = findSegmentProblem();
     if (problem.empty())

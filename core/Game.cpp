@@ -1,12 +1,10 @@
 #include "core/Game.h"
 
+#include "core/DataFiles.h"
+#include "world/FastSprite.h"
+
 namespace {
 constexpr int FirstLevelSize = 2;  // the game opens on a large level behind the intro
-
-const char* const OrkSpriteFiles[3] = {"textures//Ork0.bmp", "textures//Ork1.bmp", "textures//Ork2.bmp"};
-const char* const FootprintFiles[3] = {"textures//footprint0.bmp", "textures//footprint1.bmp",
-                                       "textures//footprint2.bmp"};
-const char* const ElfFrameFiles[3] = {"textures//elf0.bmp", "textures//elf1.bmp", "textures//elf2.bmp"};
 
 // Paints every even row, and every even column below twice the height, in the
 // mask colour: the elf shows as a see-through grid while sneaking.
@@ -14,7 +12,7 @@ void pierceIntoGrid(BITMAP* picture)
 {
     if (!picture)
         return;
-    int mask = makecol(255, 0, 255);
+    const int mask = maskColour();
     for (int i = 0; i < 2 * picture->h; i += 2) {
         line(picture, i, 0, i, picture->h, mask);
         line(picture, 0, i, picture->w, i, mask);
@@ -42,7 +40,7 @@ Game::Game()
     tileMap->debrisSource = debrisTable.get();
     sight.reset(new Sight());
     sight->tileMap = tileMap.get();
-    crosshairSprite = load_bitmap("textures//crosshair.bmp", palette);
+    crosshairSprite = loadPicture(DataFile::Crosshair, palette);
     aimPoint.reset(new Vector());
     screens.reset(new Screens());
     screens->loadPictures(palette);
@@ -59,22 +57,22 @@ Game::Game()
     orks->debrisTable = debrisTable.get();
 
     for (int k = 0; k < 3; ++k)
-        orks->orkSprites[k] = load_bitmap(OrkSpriteFiles[k], palette);
-    orks->deadSprite = load_bitmap("textures//Orkdead.bmp", palette);
+        orks->orkSprites[k] = loadPicture(nthDataFile(DataFile::Ork0, k), palette);
+    orks->deadSprite = loadPicture(DataFile::OrkDead, palette);
     for (int k = 0; k < 3; ++k)
-        orks->footprintSprites[k] = load_bitmap(FootprintFiles[k], palette);
-    orks->bloodSprite = load_bitmap("textures//blood.bmp", palette);
+        orks->footprintSprites[k] = loadPicture(nthDataFile(DataFile::Footprint0, k), palette);
+    orks->bloodSprite = loadPicture(DataFile::Blood, palette);
 
     for (int k = 0; k < 3; ++k)
-        elf->frames[k] = load_bitmap(ElfFrameFiles[k], palette);
-    elf->bagSprite = load_bitmap("textures//elfbag.bmp", palette);
-    elf->deadSprite = load_bitmap("textures//elfdead.bmp", palette);
-    elf->stealthSprite = load_bitmap("textures//elf2.bmp", palette);
+        elf->frames[k] = loadPicture(nthDataFile(DataFile::Elf0, k), palette);
+    elf->bagSprite = loadPicture(DataFile::ElfBag, palette);
+    elf->deadSprite = loadPicture(DataFile::ElfDead, palette);
+    elf->stealthSprite = loadPicture(DataFile::Elf2, palette);
     pierceIntoGrid(elf->stealthSprite);
 
     bagPosition.reset(new Vector());
-    bagSprite = load_bitmap("textures//bag.bmp", palette);
-    elf->daggers->sprite = load_bitmap("textures//dagger.bmp", palette);
+    bagSprite = loadPicture(DataFile::Bag, palette);
+    elf->daggers->sprite = loadPicture(DataFile::Dagger, palette);
     deaths = 0;
 
     startLevel(FirstLevelSize);

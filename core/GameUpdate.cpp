@@ -4,13 +4,11 @@
 #include <cstdlib>
 
 #include "core/Game.h"
+#include "core/MouseButtons.h"
 
 namespace {
 constexpr int AimOffset = 32;            // the crosshair sits up and left of the mouse
 constexpr double BagReach = 40.0;
-constexpr int EntranceOffsetTiles = 8;
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
 }
 
@@ -60,17 +58,11 @@ void Game::update()
     for (int i = 0; i < orks->count; ++i)
         orks->perceive(i);
 
-    const double entranceX = (tileMap->width + EntranceOffsetTiles) * TileMap::TileSize;
-    const double entranceY = (tileMap->height + EntranceOffsetTiles) * TileMap::TileSize;
-    if (elf->carryingBag && elf->position->x > entranceX && elf->position->y > entranceY)
+    if (elf->carryingBag && elf->position->x > entranceX() && elf->position->y > entranceY())
         screens->state = Victory;
 
     if (key[KEY_SPACE] && elf->dead) {
-        elf->position->x = entranceX;
-        elf->position->y = entranceY;
-        elf->dead = false;
-        for (int k = 0; k < DaggerSet::DaggerCount; ++k)
-            elf->daggers->state[k] = InHand;
+        reviveElfAtEntrance();
         ++deaths;
     }
 }

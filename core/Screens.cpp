@@ -1,5 +1,6 @@
 #include "core/Screens.h"
 
+#include "core/DataFiles.h"
 #include "perception/View.h"
 #include "world/FastSprite.h"
 
@@ -97,11 +98,11 @@ Screens::~Screens()
 
 void Screens::loadPictures(RGB* palette)
 {
-    headIcon = load_bitmap("textures//head.bmp", palette);
-    daggerIcon = load_bitmap("textures//dagger.bmp", palette);
-    graveIcon = load_bitmap("textures//grave.bmp", palette);
-    introPicture = load_bitmap("textures//intro.bmp", palette);
-    victoryPicture = load_bitmap("textures//victory.bmp", palette);
+    headIcon = loadPicture(DataFile::Head, palette);
+    daggerIcon = loadPicture(DataFile::Dagger, palette);
+    graveIcon = loadPicture(DataFile::Grave, palette);
+    introPicture = loadPicture(DataFile::Intro, palette);
+    victoryPicture = loadPicture(DataFile::Victory, palette);
 }
 
 void Screens::drawHud(int livingOrks, int orkCount, int daggersInHand, int daggerCount, int deaths, View& view)

@@ -1,6 +1,6 @@
 #include "perception/Debris.h"
 
-#include <cstdio>
+#include "core/DataFiles.h"
 
 namespace {
 constexpr double NoiseRanges[Debris::KindCount] = {400.0, 500.0, 600.0, 700.0, 600.0, 700.0};
@@ -21,9 +21,6 @@ Debris::~Debris()
 
 void Debris::loadPictures(RGB* palette)
 {
-    for (int kind = 0; kind < KindCount; ++kind) {
-        char name[40];
-        std::snprintf(name, sizeof name, "textures//debris%d.bmp", kind);
-        debrisSprites[kind] = load_bitmap(name, palette);
-    }
+    for (int kind = 0; kind < KindCount; ++kind)
+        debrisSprites[kind] = loadPicture(nthDataFile(DataFile::Debris0, kind), palette);
 }

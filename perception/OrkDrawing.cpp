@@ -2,12 +2,11 @@
 #include <allegro.h>
 
 #include "perception/OrkHorde.h"
+#include "perception/OrkPhases.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
 
 namespace {
-constexpr int RaisedArmFrom = 12;  // attack timer 12 and up: arm raised; 6 to 11: swinging
-constexpr int SwingFrom = 6;
 constexpr int OrkPivotX = 50;
 constexpr int OrkPivotY = 100;
 
@@ -17,8 +16,6 @@ constexpr int FaintPrintAbove = 30;  // at this age and below a print is gone
 constexpr int PrintPivotX = 17;
 constexpr int PrintPivotY = 13;
 
-constexpr double AllegroTurn = 256.0;
-constexpr double DegreesPerTurn = 360.0;
 // A quarter turn would be 64 units; 90 is the print art's own offset and is kept on purpose.
 constexpr double PrintAngleOffset = 90.0;
 
@@ -55,7 +52,7 @@ void OrkHorde::drawOrk(View& view, int i)
     const double heading = pos[i]->angleFrom(*target[i]);
     const Vector& s = view.toScreen(*pos[i]);
     pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkPivotX, OrkPivotY,
-                 ftofix(-heading * AllegroTurn / DegreesPerTurn));
+                 allegroAngle(heading));
 }
 
 void OrkHorde::drawFootprint(View& view, int i, int j)
@@ -70,7 +67,7 @@ void OrkHorde::drawFootprint(View& view, int i, int j)
     if (!sprite || !view.buffer)
         return;
     const Vector& s = view.toScreen(*footprintPos[i][j]);
-    const fixed angle = ftofix(PrintAngleOffset - footprintHeading[i][j] * AllegroTurn / DegreesPerTurn);
+    const fixed angle = ftofix(PrintAngleOffset + allegroTurns(footprintHeading[i][j]));
     const int x = static_cast<int>(s.x);
     const int y = static_cast<int>(s.y);
     // Successive prints alternate left and right feet.

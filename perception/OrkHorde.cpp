@@ -4,11 +4,11 @@
 #include <cstdlib>
 
 #include "world/TileMap.h"
+#include "perception/OrkPhases.h"
 #include "world/WallProbes.h"
 
 namespace {
 constexpr double StartTargetY = 30.0;
-constexpr int StepPhases = 16;  // a fresh slot starts at i mod 16
 constexpr int StartCount = 10;
 constexpr double StartSightRange = 100.0;
 constexpr double StartSightHalfAngle = 30.0;
@@ -22,12 +22,9 @@ constexpr int SightHalfAngleGain = 50;
 constexpr int BaseAttackPause = 17;
 constexpr int AttackPauseLoss = 6;
 
-constexpr int DeadStepPhase = 3;  // keeps a corpse off both footstep phases
 constexpr double NormaliseBeyond = 1.0;
 constexpr double WalkSpeed = 6.0;
 constexpr double ChargeSpeed = 24.0;
-constexpr int StepWrapPhase = 16;
-constexpr int SecondStepPhase = 8;
 constexpr double StuckDistance = 60.0;
 constexpr int FootprintLife = 120;
 constexpr double ArrivalDistance = 40.0;
@@ -181,24 +178,14 @@ void OrkHorde::placeProbes(int i)
 {
     if (!isActive(i))
         return;
-    for (int n = 0; n < ProbeCount; ++n) {
-        probes[n]->x = pos[i]->x + WallProbeDx[n] * ProbeReach;
-        probes[n]->y = pos[i]->y + WallProbeDy[n] * ProbeReach;
-    }
+    placeWallProbes(*pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::pushOutOfWalls(int i)
 {
     if (!isActive(i))
         return;
-    placeProbes(i);
-    for (int test = 0; test < WallTests; ++test) {
-        const int n = test % ProbeCount;
-        if (tileMap->tileAt(*probes[n]).kind == Rock) {
-            pos[i]->add(-WallProbeDx[n] * ProbeReach, -WallProbeDy[n] * ProbeReach);
-            placeProbes(i);
-        }
-    }
+    pushOutOfRock(*tileMap, *pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::separate(int k)

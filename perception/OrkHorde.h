@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "world/Vector.h"
+#include "world/WallProbes.h"
 
 class Debris;
 class Elf;
@@ -20,7 +21,7 @@ class OrkHorde {
 public:
     static constexpr int SlotCount = 50;
     static constexpr int FootprintCount = 15;
-    static constexpr int ProbeCount = 8;
+    static constexpr int ProbeCount = WallProbeCount;
 
     std::unique_ptr<Vector> pos[SlotCount];
     std::unique_ptr<Vector> target[SlotCount];

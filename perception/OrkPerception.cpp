@@ -2,28 +2,22 @@
 // which orks and footprints the elf gets to see.
 #include <allegro.h>
 
+#include "core/MouseButtons.h"
 #include "perception/Debris.h"
 #include "perception/OrkHorde.h"
+#include "perception/OrkPhases.h"
 #include "perception/Sight.h"
 #include "player/Elf.h"
 #include "sound/SoundBoard.h"
 #include "world/TileMap.h"
 
 namespace {
-constexpr int StealthButton = 2;
 constexpr int SightChargeTicks = 15;
 
-constexpr int QuietStepPhase = 1;  // heard only from an ork that walks freely
-constexpr int LoudStepPhase = 9;   // heard even from one winding up a strike
 constexpr double WaterNoiseRange = 600.0;
-constexpr int WaterSample = 6;
 
 constexpr double StrikeReach = 100.0;
-constexpr int RearmBelow = 3;
-constexpr int StrikePhase = 10;
 constexpr double StrikeNoiseRange = 300.0;
-constexpr int StrikeLandsSample = 14;
-constexpr int StrikeMissesSample = 15;
 
 constexpr double ConeExtraRange = 60.0;  // the apex sits 60 px behind the elf: the reach still counts from the elf
 constexpr double FootprintNearby = 90.0;
@@ -31,7 +25,7 @@ constexpr double OrkNearby = 120.0;
 
 void lookForElf(OrkHorde& horde, int i)
 {
-    if ((mouse_b & StealthButton) || horde.health[i] <= 0)
+    if ((mouse_b & RightButton) || horde.health[i] <= 0)
         return;
     const Vector& elf = *horde.elf->position;
     const double heading = horde.pos[i]->angleFrom(*horde.target[i]);
@@ -50,9 +44,9 @@ void makeFootstepNoise(OrkHorde& horde, int i)
     const Vector& here = *horde.pos[i];
     const Tile& tile = horde.tileMap->tileAt(here);
     if (tile.debris > 0 && tile.debris < Debris::KindCount)
-        horde.sound->playAt(here, horde.debrisTable->noiseRange[tile.debris], tile.debris);
+        horde.sound->playAt(here, horde.debrisTable->noiseRange[tile.debris], FirstDebrisStep + tile.debris);
     if (tile.kind == Water)
-        horde.sound->playAt(here, WaterNoiseRange, WaterSample);
+        horde.sound->playAt(here, WaterNoiseRange, WaterStep);
 }
 
 void windUpAttack(OrkHorde& horde, int i)
@@ -70,9 +64,9 @@ void strike(OrkHorde& horde, int i)
         return;
     if (horde.pos[i]->distance(*horde.elf->position) < StrikeReach) {
         horde.elf->dead = true;
-        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeLandsSample);
+        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeLands);
     } else {
-        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeMissesSample);
+        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeMisses);
     }
 }
 

@@ -12,11 +12,9 @@ namespace {
 constexpr int FlightTicks = 15;
 constexpr double StepLength = 50.0;
 
-constexpr int RockHitSample = 10;
 constexpr double RockHitRange = 450.0;
 
 constexpr double OrkHitDistance = 55.0;
-constexpr int OrkHitSample = 7;
 constexpr double OrkHitRange = 600.0;
 constexpr int HitOrkChargeTicks = 30;
 
@@ -24,12 +22,10 @@ constexpr int SpinDegrees = 360;  // a stopped dagger comes to rest at a random 
 
 constexpr int PivotX = 16;
 constexpr int PivotY = 16;
-constexpr double AllegroTurn = 256.0;
-constexpr double DegreesPerTurn = 360.0;
 
 
 // Drops the dagger where it was a step ago and makes the noise of what stopped it.
-void stopDagger(DaggerSet& set, int i, int sample, double range)
+void stopDagger(DaggerSet& set, int i, SampleIndex sample, double range)
 {
     set.state[i] = Lying;
     set.position[i]->add(-set.scratch->x, -set.scratch->y);
@@ -52,7 +48,7 @@ void hitOrks(DaggerSet& set, int i)
             --horde.health[j];
             horde.chargeTimer[j] = HitOrkChargeTicks;
             horde.pickWanderTarget(j);
-            stopDagger(set, i, OrkHitSample, OrkHitRange);
+            stopDagger(set, i, DaggerHitsOrk, OrkHitRange);
         }
     }
 }
@@ -65,7 +61,7 @@ void fly(DaggerSet& set, int i)
     set.scratch->rotate(set.heading[i]);
 
     if (stopsDaggers(set.map->tileAt(*set.position[i])))
-        stopDagger(set, i, RockHitSample, RockHitRange);
+        stopDagger(set, i, DaggerHitsRock, RockHitRange);
     hitOrks(set, i);
 
     if (--set.life[i] < 1)
@@ -118,6 +114,6 @@ void DaggerSet::draw(View& view)
             continue;
         const Vector& s = view.toScreen(*position[i]);
         pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), PivotX, PivotY,
-                    ftofix(-heading[i] * AllegroTurn / DegreesPerTurn));
+                    allegroAngle(heading[i]));
     }
 }

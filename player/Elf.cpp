@@ -27,8 +27,6 @@ constexpr int DrawnCooldownReach = 5;    // above this: frame 2, else frame 0
 constexpr int EmptyHandedFrame = 2;
 constexpr int PivotX = 50;
 constexpr int PivotY = 110;
-constexpr double AllegroTurn = 256.0;
-constexpr double DegreesPerTurn = 360.0;
 
 double speedOf(const Elf& elf, bool diagonal)
 {
@@ -134,22 +132,12 @@ void Elf::move()
 
 void Elf::placeProbes()
 {
-    for (int n = 0; n < ProbeCount; ++n) {
-        probes[n]->x = position->x + WallProbeDx[n] * bodyRadius;
-        probes[n]->y = position->y + WallProbeDy[n] * bodyRadius;
-    }
+    placeWallProbes(*position, bodyRadius, probes);
 }
 
 void Elf::pushOutOfWalls()
 {
-    placeProbes();
-    for (int test = 0; test < WallTests; ++test) {
-        const int n = test % ProbeCount;
-        if (map->tileAt(*probes[n]).kind == Rock) {
-            position->add(-WallProbeDx[n] * bodyRadius, -WallProbeDy[n] * bodyRadius);
-            placeProbes();
-        }
-    }
+    pushOutOfRock(*map, *position, bodyRadius, probes);
 }
 
 void Elf::draw(View& view)
@@ -159,5 +147,5 @@ void Elf::draw(View& view)
         return;
     const Vector& s = view.toScreen(*position);
     pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), PivotX, PivotY,
-                 ftofix(-facing * AllegroTurn / DegreesPerTurn));
+                 allegroAngle(facing));
 }

@@ -6,6 +6,7 @@
 
 #include "player/DaggerSet.h"
 #include "world/Vector.h"
+#include "world/WallProbes.h"
 
 class TileMap;
 class View;
@@ -14,7 +15,7 @@ class View;
 // and then sets facing from the cursor.
 class Elf {
 public:
-    static constexpr int ProbeCount = 8;
+    static constexpr int ProbeCount = WallProbeCount;
 
     std::unique_ptr<Vector> position;
     std::unique_ptr<Vector> eyePoint;  // 60 px behind the elf, apex of its view cone

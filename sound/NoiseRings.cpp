@@ -74,7 +74,7 @@ void SoundBoard::drawRings()
         return;
     int ox = static_cast<int>(SCREEN_W / 2 + view->origin->x - overlay->w / 2);
     int oy = static_cast<int>(SCREEN_H / 2 + view->origin->y - overlay->h / 2);
-    int mask = makecol(255, 0, 255);
+    const int mask = maskColour();
     clear_to_color(overlay, mask);
     int ringColour = makecol(240, 200, 200);
     for (int k = 0; k < RingCount; ++k) {

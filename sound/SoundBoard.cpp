@@ -1,26 +1,14 @@
 #include "sound/SoundBoard.h"
 
-#include <cstring>
-
 const char* const SoundBoard::sampleFiles[SoundBoard::SampleCount] = {
-    "sounds\\bone.wav",   "sounds\\bone.wav",   "sounds\\bone.wav",   "sounds\\glass.wav",
-    "sounds\\glass.wav",  "sounds\\ducky.wav",  "sounds\\splash.wav", "sounds\\warg.wav",
-    "sounds\\splat.wav",  "sounds\\splat.wav",  "sounds\\splat.wav",  "sounds\\splat.wav",
-    "sounds\\splat.wav",  "sounds\\splat.wav",  "sounds\\splat.wav",  "sounds\\glass.wav",
+    dataPath(DataFile::Bone),  dataPath(DataFile::Bone),  dataPath(DataFile::Bone),   dataPath(DataFile::Glass),
+    dataPath(DataFile::Glass), dataPath(DataFile::Ducky), dataPath(DataFile::Splash), dataPath(DataFile::Warg),
+    dataPath(DataFile::Splat), dataPath(DataFile::Splat), dataPath(DataFile::Splat),  dataPath(DataFile::Splat),
+    dataPath(DataFile::Splat), dataPath(DataFile::Splat), dataPath(DataFile::Splat),  dataPath(DataFile::Glass),
 };
 
 namespace {
 constexpr double RingStartRange = 10.0;
-}
-
-const char* portablePath(const char* name, char* buffer, int bufferSize)
-{
-    std::strncpy(buffer, name, bufferSize - 1);
-    buffer[bufferSize - 1] = '\0';
-    for (char* c = buffer; *c; ++c)
-        if (*c == '\\')
-            *c = '/';
-    return buffer;
 }
 
 SoundBoard::SoundBoard()

@@ -4,9 +4,21 @@
 
 #include <memory>
 
+#include "core/DataFiles.h"
 #include "world/Vector.h"
 
 class View;
+
+// The sample table's indices that the rules play. A footstep on debris plays
+// the index of the debris kind, FirstDebrisStep + kind.
+enum SampleIndex : int {
+    FirstDebrisStep = 0,
+    WaterStep = 6,
+    DaggerHitsOrk = 7,
+    DaggerHitsRock = 10,
+    StrikeLands = 14,
+    StrikeMisses = 15,
+};
 
 // The one sound object: sixteen samples played at world points, heard at
 // the screen centre, each opening a noise ring that shows where it came from.
@@ -38,7 +50,3 @@ public:
     void updateRings();
     void drawRings();
 };
-
-// Copies a sample file name with each backslash turned into '/': the table
-// keeps its names as written, but a backslash is no separator on Linux.
-const char* portablePath(const char* name, char* buffer, int bufferSize);

@@ -12,22 +12,28 @@ bool isHighColourMemory(BITMAP* bitmap)
 }
 }
 
+int maskColour()
+{
+    return makecol(255, 0, 255);
+}
+
 void drawSpriteFast(BITMAP* target, BITMAP* sprite, int x, int y)
 {
     if (!isHighColourMemory(target) || !isHighColourMemory(sprite)) {
         draw_sprite(target, sprite, x, y);
         return;
     }
+    // Clip in 64 bits first, then form pointers only to pixels that exist.
+    const int64_t firstColumn = std::max<int64_t>(0, int64_t{target->cl} - x);
+    const int64_t lastColumn = std::min<int64_t>(sprite->w, int64_t{target->cr} - x);
+    const int64_t firstRow = std::max<int64_t>(0, int64_t{target->ct} - y);
+    const int64_t lastRow = std::min<int64_t>(sprite->h, int64_t{target->cb} - y);
     const uint16_t mask = bitmap_mask_color(sprite);
-    const int firstColumn = std::max(0, target->cl - x);
-    const int lastColumn = std::min(sprite->w, target->cr - x);
-    const int firstRow = std::max(0, target->ct - y);
-    const int lastRow = std::min(sprite->h, target->cb - y);
-    for (int row = firstRow; row < lastRow; ++row) {
-        const uint16_t* from = reinterpret_cast<const uint16_t*>(sprite->line[row]);
-        uint16_t* to = reinterpret_cast<uint16_t*>(target->line[y + row]) + x;
-        for (int column = firstColumn; column < lastColumn; ++column)
-            to[column] = from[column] == mask ? to[column] : from[column];
+    for (int64_t row = firstRow; row < lastRow; ++row) {
+        const uint16_t* from = reinterpret_cast<const uint16_t*>(sprite->line[row]) + firstColumn;
+        uint16_t* to = reinterpret_cast<uint16_t*>(target->line[y + row]) + (x + firstColumn);
+        for (int64_t n = 0; n < lastColumn - firstColumn; ++n)
+            to[n] = from[n] == mask ? to[n] : from[n];
     }
 }
 

@@ -9,6 +9,9 @@
 // rectangle, several times faster. Other bitmaps get draw_sprite itself.
 void drawSpriteFast(BITMAP* target, BITMAP* sprite, int x, int y);
 
+// The colour that sprites leave out, makecol(255, 0, 255), in the current depth.
+int maskColour();
+
 // Whether a picture has no pixel in the mask colour.
 bool isOpaque(BITMAP* picture);
 

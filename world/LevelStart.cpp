@@ -6,7 +6,6 @@
 
 namespace {
 constexpr int DebrisBorder = 15;  // the walk covers the entrance squares too
-constexpr int EntranceOffsetTiles = 8;
 constexpr int PlacementMargin = 3;
 constexpr int OrkTries = 100;
 constexpr int BagTries = 1000;
@@ -20,15 +19,32 @@ bool onGrid(int x, int y)
 
 void Game::startLevel(int32_t sizeCode)
 {
-    if (sizeCode >= 0 && sizeCode < LevelSizeCount) {
-        const LevelSize& size = LevelSizes[sizeCode];
-        tileMap->build(size.width, size.height, size.segmentCount);
-        orks->count = size.orkCount;
-    }
+    buildLevel(sizeCode);
+    scatterDebris();
+    reviveElfAtEntrance();
+    deaths = 0;
+    placeOrks();
+    placeBag();
+    screens->state = Playing;
+}
+
+// An unknown size code furnishes the level already built again.
+void Game::buildLevel(int32_t sizeCode)
+{
+    if (sizeCode < 0 || sizeCode >= LevelSizeCount)
+        return;
+    const LevelSize& size = LevelSizes[sizeCode];
+    tileMap->build(size.width, size.height, size.segmentCount);
+    orks->count = size.orkCount;
+}
+
+// A random walk over the block from tile (0, 0), row by row. The row is
+// found by dividing by the block's height plus border, not its width: kept,
+// as it decides where the litter lies.
+void Game::scatterDebris()
+{
     const int w = tileMap->width;
     const int h = tileMap->height;
-
-    // Debris: a random walk over the block from tile (0, 0), row by row.
     const int blockWidth = w + DebrisBorder;
     const int blockCells = (w + DebrisBorder) * (h + DebrisBorder);
     for (int i = 0; i < blockCells; i += std::rand() % 5 + 2) {
@@ -38,16 +54,15 @@ void Game::startLevel(int32_t sizeCode)
             continue;
         Tile& tile = tileMap->tiles[x][y];
         if (tile.kind == Floor)
-            tile.debris = std::rand() % 6;
+            tile.debris = std::rand() % Debris::KindCount;
     }
+}
 
-    elf->position->x = (w + EntranceOffsetTiles) * TileMap::TileSize;
-    elf->position->y = (h + EntranceOffsetTiles) * TileMap::TileSize;
-    elf->dead = false;
-    for (int k = 0; k < DaggerSet::DaggerCount; ++k)
-        elf->daggers->state[k] = InHand;
-    deaths = 0;
-
+// An ork that finds no open tile in its tries starts dead where it looked last.
+void Game::placeOrks()
+{
+    const int w = tileMap->width;
+    const int h = tileMap->height;
     for (int k = 0; k < orks->count; ++k) {
         orks->health[k] = 0;
         int x = 0;
@@ -64,8 +79,13 @@ void Game::startLevel(int32_t sizeCode)
         orks->pos[k]->x = x * TileMap::TileSize;
         orks->pos[k]->y = y * TileMap::TileSize;
     }
+}
 
-    // The bag never lies in the quarter toward the entrance.
+// The bag never lies in the quarter toward the entrance.
+void Game::placeBag()
+{
+    const int w = tileMap->width;
+    const int h = tileMap->height;
     for (int attempt = 0; attempt < BagTries; ++attempt) {
         int x = std::rand() % w + PlacementMargin;
         int y = std::rand() % h + PlacementMargin;
@@ -76,6 +96,4 @@ void Game::startLevel(int32_t sizeCode)
             break;
         }
     }
-
-    screens->state = Playing;
 }

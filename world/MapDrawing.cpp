@@ -1,8 +1,10 @@
 // The four map layers and their pictures.
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdint>
 
+#include "core/DataFiles.h"
 #include "perception/Debris.h"
 #include "perception/View.h"
 #include "world/TileMap.h"
@@ -19,9 +21,12 @@ constexpr int NoPicture = 0;
 constexpr int FirstPicture = 1;
 constexpr int SecondPicture = 2;
 
+// The whole pixels of (origin + bias) modulo a tile, truncated toward zero;
+// an origin that is not finite scrolls by nothing.
 int scrollOffset(double origin)
 {
-    return static_cast<int32_t>(origin + ScrollBias) % TileMap::TileSize;
+    const double offset = std::fmod(origin + ScrollBias, TileMap::TileSize);
+    return std::isfinite(offset) ? static_cast<int>(offset) : 0;
 }
 
 // Missing pictures are skipped rather than handed to draw_sprite.
@@ -150,7 +155,7 @@ void pierce(BITMAP* picture)
         return;
     const int w = picture->w;
     const int h = picture->h;
-    const int mask = makecol(255, 0, 255);
+    const int mask = maskColour();
     for (int i = 0; i < 2 * w; i += 2) {
         line(picture, i, 0, i - w, h, mask);
         line(picture, i - w, 0, i, h, mask);
@@ -160,13 +165,13 @@ void pierce(BITMAP* picture)
 
 void TileMap::loadTextures(RGB* palette)
 {
-    dirt = load_bitmap("textures//dirt.bmp", palette);
-    water = load_bitmap("textures//water.bmp", palette);
-    rock = load_bitmap("textures//rock.bmp", palette);
-    waterFade = load_bitmap("textures//wfade.bmp", palette);
-    rockFade = load_bitmap("textures//rfade.bmp", palette);
-    fog = load_bitmap("textures//fog.bmp", palette);
-    halfFog = load_bitmap("textures//fog.bmp", palette);
+    dirt = loadPicture(DataFile::Dirt, palette);
+    water = loadPicture(DataFile::Water, palette);
+    rock = loadPicture(DataFile::Rock, palette);
+    waterFade = loadPicture(DataFile::WaterFade, palette);
+    rockFade = loadPicture(DataFile::RockFade, palette);
+    fog = loadPicture(DataFile::Fog, palette);
+    halfFog = loadPicture(DataFile::Fog, palette);
     pierce(halfFog);
 
     // Looks are painted when first needed, from the pictures in place then.

@@ -4,14 +4,13 @@
 #include <cstdio>
 
 #include "core/Game.h"
+#include "core/MouseButtons.h"
 
 namespace {
 constexpr int AimOffset = 32;
 constexpr double ScrollStep = 36.0;
 constexpr int SegmentSide = 10;
 constexpr int NoticeTicks = 43;  // about three seconds
-constexpr int LeftButton = 1;
-constexpr int RightButton = 2;
 const char* const SavedSegmentFile = "maps//seg.txt";
 const char* const SavedNotice = "Saved maps/seg.txt";
 const char* const SaveFailedNotice = "Could not write maps/seg.txt";

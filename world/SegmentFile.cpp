@@ -1,8 +1,41 @@
 #include "world/SegmentFile.h"
 
+#include <cctype>
+#include <cerrno>
 #include <cstdint>
+#include <cstdlib>
 
 namespace segment {
+
+namespace {
+void skipSpace(std::FILE* file)
+{
+    int c = std::fgetc(file);
+    while (c != EOF && std::isspace(c))
+        c = std::fgetc(file);
+    if (c != EOF)
+        std::ungetc(c, file);
+}
+
+// The text of one decimal number, sign and all: what fscanf's %lld would
+// consume, without its undefined behaviour on numbers out of range.
+std::string readNumberText(std::FILE* file)
+{
+    std::string text;
+    int c = std::fgetc(file);
+    if (c == '+' || c == '-') {
+        text += static_cast<char>(c);
+        c = std::fgetc(file);
+    }
+    while (c != EOF && std::isdigit(c)) {
+        text += static_cast<char>(c);
+        c = std::fgetc(file);
+    }
+    if (c != EOF)
+        std::ungetc(c, file);
+    return text;
+}
+}
 
 std::string fileName(int32_t number)
 {
@@ -11,12 +44,16 @@ std::string fileName(int32_t number)
 
 bool readCode(std::FILE* file, int32_t& code)
 {
-    // Read wider than a code so that a huge number cannot overflow the
-    // conversion; it becomes a code that stamps nothing, as any unknown code.
-    long long value = 0;
-    if (std::fscanf(file, " %lld ", &value) != 1)
+    skipSpace(file);
+    const std::string text = readNumberText(file);
+    if (text.empty() || !std::isdigit(static_cast<unsigned char>(text.back())))
         return false;
-    code = (value < INT32_MIN || value > INT32_MAX) ? UnknownCode : static_cast<int32_t>(value);
+    skipSpace(file);
+    // A number too large for any code stamps nothing, as any unknown code.
+    errno = 0;
+    const long long value = std::strtoll(text.c_str(), nullptr, 10);
+    const bool outOfRange = errno == ERANGE || value < INT32_MIN || value > INT32_MAX;
+    code = outOfRange ? UnknownCode : static_cast<int32_t>(value);
     return true;
 }
 

@@ -1,8 +1,10 @@
 #include "FuzzMaps.h"
 
+#include <allegro.h>
 #include <unistd.h>
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 
@@ -20,9 +22,16 @@ void enterScratchGameDirectory()
         fail("cannot copy the segment files");
 }
 
-void writeSegmentFile(int number, const uint8_t* data, size_t size)
+void enterScratchLibrary()
 {
-    std::string name = "maps/seg" + std::to_string(number) + ".txt";
+    enterScratchGameDirectory();
+    if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0)
+        fail("cannot start Allegro");
+    set_color_depth(16);
+}
+
+void writeFile(const std::string& name, const uint8_t* data, size_t size)
+{
     std::FILE* file = std::fopen(name.c_str(), "wb");
     if (!file)
         fail("cannot write " + name);

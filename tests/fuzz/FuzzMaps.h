@@ -12,8 +12,11 @@ namespace fuzzing {
 // shipped segment files, and moves into it. Call once, from LLVMFuzzerInitialize.
 void enterScratchGameDirectory();
 
-// Writes bytes as maps/seg<number>.txt in the working directory.
-void writeSegmentFile(int number, const uint8_t* data, size_t size);
+// The same, then Allegro without a display, in 16-bit colour, for its loaders.
+void enterScratchLibrary();
+
+// Writes bytes as the named file in the working directory.
+void writeFile(const std::string& name, const uint8_t* data, size_t size);
 
 // "" when the map keeps its rules: legal kinds, outside reads rock, no water
 // beside rock (off the grid counts as rock); otherwise what broke.

@@ -27,7 +27,7 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
-    fuzzing::writeSegmentFile(0, data, size);
+    fuzzing::writeFile("maps/seg0.txt", data, size);
     const std::string problem = findSegmentProblem();
     if (!problem.empty() && problem.find("maps//seg0.txt") == std::string::npos)
         fuzzing::fail("the check blamed another file: " + problem);

@@ -156,12 +156,12 @@ void writeDebris(const std::string& path, Paint paint)
 
 }
 
-void makeDebris(const std::string& dir)
+void makeDebris(const std::string& game)
 {
-    writeDebris(dir + "/debris0.bmp", paintPebbles);
-    writeDebris(dir + "/debris1.bmp", paintScatteredBones);
-    writeDebris(dir + "/debris2.bmp", paintSkull);
-    writeDebris(dir + "/debris3.bmp", [](Image& im) { paintShards(im, palette::GlassGreen, 531, true); });
-    writeDebris(dir + "/debris4.bmp", [](Image& im) { paintShards(im, palette::GlassBlue, 541, false); });
-    writeDebris(dir + "/debris5.bmp", paintDuck);
+    writeDebris(dataFileIn(game, DataFile::Debris0), paintPebbles);
+    writeDebris(dataFileIn(game, DataFile::Debris1), paintScatteredBones);
+    writeDebris(dataFileIn(game, DataFile::Debris2), paintSkull);
+    writeDebris(dataFileIn(game, DataFile::Debris3), [](Image& im) { paintShards(im, palette::GlassGreen, 531, true); });
+    writeDebris(dataFileIn(game, DataFile::Debris4), [](Image& im) { paintShards(im, palette::GlassBlue, 541, false); });
+    writeDebris(dataFileIn(game, DataFile::Debris5), paintDuck);
 }

@@ -14,12 +14,8 @@ constexpr float ElfSize = 1.15f;
 
 Material cloth(Color c, uint32_t seed, float round = 4.0f)
 {
-    Material m;
-    m.base = c;
-    m.round = round;
-    m.grain = 0.07f;
+    Material m = matte(c, round, 0.07f, seed);
     m.grainCell = 3.0f;
-    m.seed = seed;
     return m;
 }
 
@@ -169,11 +165,11 @@ void writeElf(const std::string& path, ElfPose pose)
 
 }
 
-void makeElf(const std::string& dir)
+void makeElf(const std::string& game)
 {
-    writeElf(dir + "/elf0.bmp", ElfPose::Ready);
-    writeElf(dir + "/elf1.bmp", ElfPose::Throw);
-    writeElf(dir + "/elf2.bmp", ElfPose::Follow);
-    writeElf(dir + "/elfbag.bmp", ElfPose::Carry);
-    writeElf(dir + "/elfdead.bmp", ElfPose::Dead);
+    writeElf(dataFileIn(game, DataFile::Elf0), ElfPose::Ready);
+    writeElf(dataFileIn(game, DataFile::Elf1), ElfPose::Throw);
+    writeElf(dataFileIn(game, DataFile::Elf2), ElfPose::Follow);
+    writeElf(dataFileIn(game, DataFile::ElfBag), ElfPose::Carry);
+    writeElf(dataFileIn(game, DataFile::ElfDead), ElfPose::Dead);
 }

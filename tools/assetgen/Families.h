@@ -2,18 +2,23 @@
 
 #include "Image.h"
 #include "Sculpt.h"
+#include "core/DataFiles.h"
 
 #include <string>
 
-// Each family of pictures and sounds writes its files into a directory.
-void makeTerrain(const std::string& textures);
-void makeDebris(const std::string& textures);
-void makeOrks(const std::string& textures);
-void makeElf(const std::string& textures);
-void makeItems(const std::string& textures);
-void makeHud(const std::string& textures);
-void makePanels(const std::string& textures);
-void makeSounds(const std::string& sounds);
+// Where a listed data file goes below the game directory.
+std::string dataFileIn(const std::string& game, DataFile file);
+
+// Each family of pictures and sounds writes its files below the game
+// directory, at the paths the game's data list gives them.
+void makeTerrain(const std::string& game);
+void makeDebris(const std::string& game);
+void makeOrks(const std::string& game);
+void makeElf(const std::string& game);
+void makeItems(const std::string& game);
+void makeHud(const std::string& game);
+void makePanels(const std::string& game);
+void makeSounds(const std::string& game);
 // The desktop icon at several sizes, as orkcave-<size>.png: not game data.
 void makeIcons(const std::string& icons);
 

@@ -68,8 +68,8 @@ void writeGrave(const std::string& path)
 
 }
 
-void makeHud(const std::string& dir)
+void makeHud(const std::string& game)
 {
-    writeHead(dir + "/head.bmp");
-    writeGrave(dir + "/grave.bmp");
+    writeHead(dataFileIn(game, DataFile::Head));
+    writeGrave(dataFileIn(game, DataFile::Grave));
 }

@@ -21,13 +21,9 @@ constexpr int IconSizes[] = {48, 64, 256};
 // Material sizes are in pixels; the icon's pixels per art unit vary with size.
 Material surface(Color c, float k, uint32_t seed, float round = 3.0f)
 {
-    Material m;
-    m.base = c;
-    m.round = round * k;
-    m.grain = 0.1f;
+    Material m = matte(c, round * k, 0.1f, seed);
     m.grainCell = 3.0f * k;
     m.lift = 1.5f * k;
-    m.seed = seed;
     return m;
 }
 

@@ -108,9 +108,9 @@ void paintBag(Image& image, Placement at)
     paintToys(image, at);
 }
 
-void makeItems(const std::string& dir)
+void makeItems(const std::string& game)
 {
-    writeDagger(dir + "/dagger.bmp");
-    writeBag(dir + "/bag.bmp");
-    writeCrosshair(dir + "/crosshair.bmp");
+    writeDagger(dataFileIn(game, DataFile::Dagger));
+    writeBag(dataFileIn(game, DataFile::Bag));
+    writeCrosshair(dataFileIn(game, DataFile::Crosshair));
 }

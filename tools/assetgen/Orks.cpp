@@ -16,45 +16,29 @@ constexpr float PrintPivotX = 17.0f, PrintPivotY = 13.0f;
 
 Material skin(bool angry)
 {
-    Material m;
-    m.base = angry ? mix(palette::OrkSkin, palette::Warning, 0.6f) : palette::OrkSkin;
-    m.round = 5.0f;
-    m.grain = 0.16f;
+    Material m = matte(angry ? mix(palette::OrkSkin, palette::Warning, 0.6f) : palette::OrkSkin, 5.0f, 0.16f, 101);
     m.grainCell = 4.0f;
-    m.seed = 101;
     return m;
 }
 
 Material leather()
 {
-    Material m;
-    m.base = palette::OrkLeather;
-    m.round = 2.0f;
-    m.grain = 0.12f;
+    Material m = matte(palette::OrkLeather, 2.0f, 0.12f, 102);
     m.grainCell = 2.0f;
-    m.seed = 102;
     return m;
 }
 
 Material iron(float lift = 1.5f)
 {
-    Material m;
-    m.base = palette::Iron;
-    m.round = 2.5f;
+    Material m = matte(palette::Iron, 2.5f, 0.1f, 103);
     m.shine = 0.6f;
-    m.grain = 0.1f;
     m.lift = lift;
-    m.seed = 103;
     return m;
 }
 
 Material simple(Color c, float round = 1.5f)
 {
-    Material m;
-    m.base = c;
-    m.round = round;
-    m.grain = 0.05f;
-    return m;
+    return matte(c, round, 0.05f, Material().seed);
 }
 
 // A crude cleaver: wooden haft from the grip toward the tip, broad notched
@@ -256,14 +240,14 @@ void writePrint(const std::string& path, Color c, float density)
 
 }
 
-void makeOrks(const std::string& dir)
+void makeOrks(const std::string& game)
 {
-    writeOrk(dir + "/Ork0.bmp", OrkPose::Walk);
-    writeOrk(dir + "/Ork1.bmp", OrkPose::WindUp);
-    writeOrk(dir + "/Ork2.bmp", OrkPose::Strike);
-    writeOrk(dir + "/Orkdead.bmp", OrkPose::Dead);
-    writePrint(dir + "/footprint0.bmp", rgb(40, 30, 22), 0.95f);
-    writePrint(dir + "/footprint1.bmp", rgb(50, 38, 28), 0.6f);
-    writePrint(dir + "/footprint2.bmp", rgb(60, 46, 34), 0.32f);
-    writePrint(dir + "/blood.bmp", palette::Blood, 0.95f);
+    writeOrk(dataFileIn(game, DataFile::Ork0), OrkPose::Walk);
+    writeOrk(dataFileIn(game, DataFile::Ork1), OrkPose::WindUp);
+    writeOrk(dataFileIn(game, DataFile::Ork2), OrkPose::Strike);
+    writeOrk(dataFileIn(game, DataFile::OrkDead), OrkPose::Dead);
+    writePrint(dataFileIn(game, DataFile::Footprint0), rgb(40, 30, 22), 0.95f);
+    writePrint(dataFileIn(game, DataFile::Footprint1), rgb(50, 38, 28), 0.6f);
+    writePrint(dataFileIn(game, DataFile::Footprint2), rgb(60, 46, 34), 0.32f);
+    writePrint(dataFileIn(game, DataFile::Blood), palette::Blood, 0.95f);
 }

@@ -152,8 +152,8 @@ void writeVictory(const std::string& path)
 
 }
 
-void makePanels(const std::string& dir)
+void makePanels(const std::string& game)
 {
-    writeIntro(dir + "/intro.bmp");
-    writeVictory(dir + "/victory.bmp");
+    writeIntro(dataFileIn(game, DataFile::Intro));
+    writeVictory(dataFileIn(game, DataFile::Victory));
 }

@@ -57,7 +57,8 @@ float lightAt(const std::vector<float>& height, int w, int h, int x, int y, floa
     return (nx * LightX + ny * LightY + nz * LightZ) / ll;
 }
 
-// Coverage of one output pixel by the supersampled mask, shifted by (dx, dy).
+// Coverage of one output pixel by the supersampled mask: the share of its
+// Super x Super samples that are set.
 float maskCoverage(BITMAP* mask, int x, int y)
 {
     const int s = Sculpt::Super;

@@ -175,12 +175,12 @@ void writeSound(const std::string& path, Samples s)
 
 }
 
-void makeSounds(const std::string& dir)
+void makeSounds(const std::string& game)
 {
-    writeSound(dir + "/bone.wav", bone());
-    writeSound(dir + "/glass.wav", glass());
-    writeSound(dir + "/ducky.wav", ducky());
-    writeSound(dir + "/splash.wav", splash());
-    writeSound(dir + "/warg.wav", warg());
-    writeSound(dir + "/splat.wav", splat());
+    writeSound(dataFileIn(game, DataFile::Bone), bone());
+    writeSound(dataFileIn(game, DataFile::Glass), glass());
+    writeSound(dataFileIn(game, DataFile::Ducky), ducky());
+    writeSound(dataFileIn(game, DataFile::Splash), splash());
+    writeSound(dataFileIn(game, DataFile::Warg), warg());
+    writeSound(dataFileIn(game, DataFile::Splat), splat());
 }

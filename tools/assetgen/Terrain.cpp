@@ -174,7 +174,7 @@ Color waterAt(int x, int y)
     return c;
 }
 
-void makeTerrain(const std::string& dir)
+void makeTerrain(const std::string& game)
 {
     Image dirt(TilePicture, TilePicture);
     for (int y = 0; y < TilePicture; ++y)
@@ -182,11 +182,11 @@ void makeTerrain(const std::string& dir)
             dirt.at(x, y) = dirtAt(x, y);
             dirt.coverage(x, y) = 1.0f;
         }
-    writePicture(dirt, dir + "/dirt.bmp", Edge::Hard);
+    writePicture(dirt, dataFileIn(game, DataFile::Dirt), Edge::Hard);
 
-    writePicture(tilePicture(rockAt, {5.0f, 9.0f, 7.0f, 10.0f, 71u}), dir + "/rock.bmp", Edge::Stippled);
-    writePicture(tilePicture(waterAt, {3.0f, 8.0f, 5.0f, 14.0f, 72u}), dir + "/water.bmp", Edge::Stippled);
-    writePicture(tilePicture(rubbleAt, {7.0f, 28.0f, 6.0f, 8.0f, 73u}), dir + "/rfade.bmp", Edge::Stippled);
-    writePicture(tilePicture(mudAt, {9.0f, 27.0f, 6.0f, 10.0f, 74u}), dir + "/wfade.bmp", Edge::Stippled);
-    writePicture(tilePicture(fogAt, {4.0f, 22.0f, 5.0f, 12.0f, 75u}), dir + "/fog.bmp", Edge::Stippled);
+    writePicture(tilePicture(rockAt, {5.0f, 9.0f, 7.0f, 10.0f, 71u}), dataFileIn(game, DataFile::Rock), Edge::Stippled);
+    writePicture(tilePicture(waterAt, {3.0f, 8.0f, 5.0f, 14.0f, 72u}), dataFileIn(game, DataFile::Water), Edge::Stippled);
+    writePicture(tilePicture(rubbleAt, {7.0f, 28.0f, 6.0f, 8.0f, 73u}), dataFileIn(game, DataFile::RockFade), Edge::Stippled);
+    writePicture(tilePicture(mudAt, {9.0f, 27.0f, 6.0f, 10.0f, 74u}), dataFileIn(game, DataFile::WaterFade), Edge::Stippled);
+    writePicture(tilePicture(fogAt, {4.0f, 22.0f, 5.0f, 12.0f, 75u}), dataFileIn(game, DataFile::Fog), Edge::Stippled);
 }

@@ -9,6 +9,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <sys/stat.h>
+#include <unistd.h>
 
 int main(int argc, char** argv)
 {
@@ -29,14 +30,20 @@ int main(int argc, char** argv)
     mkdir(game.c_str(), 0755);
     mkdir(textures.c_str(), 0755);
     mkdir(sounds.c_str(), 0755);
-    makeTerrain(textures);
-    makeDebris(textures);
-    makeOrks(textures);
-    makeElf(textures);
-    makeItems(textures);
-    makeHud(textures);
-    makePanels(textures);
-    makeSounds(sounds);
+    makeTerrain(game);
+    makeDebris(game);
+    makeOrks(game);
+    makeElf(game);
+    makeItems(game);
+    makeHud(game);
+    makePanels(game);
+    makeSounds(game);
+    // A file added to the game's data list without its painting code shows here.
+    for (const DataFileEntry& file : dataFiles)
+        if (access(dataFileIn(game, file.id).c_str(), R_OK) != 0) {
+            std::fprintf(stderr, "assetgen: nothing made %s\n", file.path);
+            return 1;
+        }
     if (argc == 3) {
         mkdir(argv[2], 0755);
         makeIcons(argv[2]);

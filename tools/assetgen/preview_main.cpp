@@ -3,7 +3,10 @@
 // and on dirt, a patch of mixed terrain drawn in the map's layer order, and
 // optionally a mock play frame.
 #define ALLEGRO_NO_MAGIC_MAIN
+#include "Families.h"
 #include "Png.h"
+#include "core/Screens.h"
+#include "perception/View.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -12,14 +15,10 @@
 #include <cstdio>
 #include <cstdlib>
 #include <string>
+#include <unistd.h>
 #include <vector>
 
 namespace {
-
-const char* const PictureNames[] = {
-    "dirt", "water", "rock", "wfade", "rfade", "fog", "debris0", "debris1", "debris2", "debris3", "debris4",
-    "debris5", "Ork0", "Ork1", "Ork2", "Orkdead", "footprint0", "footprint1", "footprint2", "blood", "elf0",
-    "elf1", "elf2", "elfbag", "elfdead", "bag", "dagger", "crosshair", "head", "grave", "intro", "victory"};
 
 constexpr int SheetWidth = 2200;
 constexpr int Gap = 8;
@@ -27,9 +26,9 @@ constexpr int Label = 12;
 
 struct Pictures {
     std::string dir;
-    BITMAP* get(const std::string& name) const
+    BITMAP* get(DataFile file) const
     {
-        std::string path = dir + "/textures/" + name + ".bmp";
+        std::string path = dataFileIn(dir, file);
         BITMAP* b = load_bitmap(path.c_str(), nullptr);
         if (!b)
             std::fprintf(stderr, "assetpreview: cannot load %s\n", path.c_str());
@@ -57,7 +56,7 @@ void tileDirt(BITMAP* target, BITMAP* dirt, int x0, int y0, int w, int h, int ox
     set_clip_rect(target, 0, 0, target->w - 1, target->h - 1);
 }
 
-// One picture at 1:1 and 2:1, each on grey and on dirt. Returns the block's size.
+// One picture at 1:1 and 2:1, each on grey and on dirt, labelled with its name.
 void drawEntry(BITMAP* sheet, BITMAP* pic, BITMAP* dirt, const char* name, int x, int y)
 {
     int w = pic->w, h = pic->h;
@@ -88,12 +87,12 @@ struct Patch {
 
 void drawPatch(BITMAP* target, const Pictures& pics, const Patch& patch, int x0, int y0, int ox, int oy)
 {
-    BITMAP* dirt = pics.get("dirt");
-    BITMAP* water = pics.get("water");
-    BITMAP* rock = pics.get("rock");
-    BITMAP* wfade = pics.get("wfade");
-    BITMAP* rfade = pics.get("rfade");
-    BITMAP* fog = pics.get("fog");
+    BITMAP* dirt = pics.get(DataFile::Dirt);
+    BITMAP* water = pics.get(DataFile::Water);
+    BITMAP* rock = pics.get(DataFile::Rock);
+    BITMAP* wfade = pics.get(DataFile::WaterFade);
+    BITMAP* rfade = pics.get(DataFile::RockFade);
+    BITMAP* fog = pics.get(DataFile::Fog);
     BITMAP* half = pierceHalfFog(fog);
     int rows = patch.kinds.size(), cols = patch.kinds[0].size();
     int w = cols * 64, h = rows * 64;
@@ -147,15 +146,17 @@ const Patch TerrainPatch = {
 
 int contactSheet(const Pictures& pics, const std::string& out)
 {
-    BITMAP* dirt = pics.get("dirt");
+    BITMAP* dirt = pics.get(DataFile::Dirt);
     std::vector<BITMAP*> loaded;
-    std::vector<const char*> names;
+    std::vector<std::string> names;
     int missing = 0;
     int x = Gap, y = Gap, rowHeight = 0;
     struct Place { int x, y; };
     std::vector<Place> places;
-    for (const char* name : PictureNames) {
-        BITMAP* pic = pics.get(name);
+    for (const DataFileEntry& file : dataFiles) {
+        if (file.kind != DataKind::Picture)
+            continue;
+        BITMAP* pic = pics.get(file.id);
         if (!pic) {
             ++missing;
             continue;
@@ -167,7 +168,9 @@ int contactSheet(const Pictures& pics, const std::string& out)
         }
         places.push_back({x, y});
         loaded.push_back(pic);
-        names.push_back(name);
+        const std::string path = file.path;
+        const size_t from = path.rfind('/') + 1;
+        names.push_back(path.substr(from, path.rfind('.') - from));
         x += entryWidth(pic);
         rowHeight = std::max(rowHeight, entryHeight(pic));
     }
@@ -176,7 +179,7 @@ int contactSheet(const Pictures& pics, const std::string& out)
     BITMAP* sheet = create_bitmap(SheetWidth, patchTop + Label + patchSize * 2 + Gap * 2);
     clear_to_color(sheet, makecol(40, 40, 44));
     for (size_t i = 0; i < loaded.size(); ++i)
-        drawEntry(sheet, loaded[i], dirt, names[i], places[i].x, places[i].y);
+        drawEntry(sheet, loaded[i], dirt, names[i].c_str(), places[i].x, places[i].y);
     textout_ex(sheet, font, "terrain patch in map layer order (1:1, then 2:1)", Gap, patchTop, makecol(255, 255, 255), -1);
     BITMAP* patch = create_bitmap(patchSize, patchSize);
     drawPatch(patch, pics, TerrainPatch, 0, 0, 0, 0);
@@ -226,33 +229,31 @@ fixed turnTo(float degreesClockwiseFromUp) { return ftofix(degreesClockwiseFromU
 
 struct MockSprites {
     BITMAP *dirt, *water, *rock, *wfade, *rfade, *fog, *half, *debris[6];
-    BITMAP *ork[3], *orkDead, *print[3], *blood, *elf[3], *bag, *dagger, *crosshair, *head, *grave;
+    BITMAP *ork[3], *orkDead, *print[3], *blood, *elf[3], *bag, *dagger, *crosshair;
 };
 
 MockSprites loadMockSprites(const Pictures& p)
 {
     MockSprites m;
-    m.dirt = p.get("dirt");
-    m.water = p.get("water");
-    m.rock = p.get("rock");
-    m.wfade = p.get("wfade");
-    m.rfade = p.get("rfade");
-    m.fog = p.get("fog");
+    m.dirt = p.get(DataFile::Dirt);
+    m.water = p.get(DataFile::Water);
+    m.rock = p.get(DataFile::Rock);
+    m.wfade = p.get(DataFile::WaterFade);
+    m.rfade = p.get(DataFile::RockFade);
+    m.fog = p.get(DataFile::Fog);
     m.half = pierceHalfFog(m.fog);
     for (int i = 0; i < 6; ++i)
-        m.debris[i] = p.get("debris" + std::to_string(i));
+        m.debris[i] = p.get(nthDataFile(DataFile::Debris0, i));
     for (int i = 0; i < 3; ++i) {
-        m.ork[i] = p.get("Ork" + std::to_string(i));
-        m.print[i] = p.get("footprint" + std::to_string(i));
-        m.elf[i] = p.get("elf" + std::to_string(i));
+        m.ork[i] = p.get(nthDataFile(DataFile::Ork0, i));
+        m.print[i] = p.get(nthDataFile(DataFile::Footprint0, i));
+        m.elf[i] = p.get(nthDataFile(DataFile::Elf0, i));
     }
-    m.orkDead = p.get("Orkdead");
-    m.blood = p.get("blood");
-    m.bag = p.get("bag");
-    m.dagger = p.get("dagger");
-    m.crosshair = p.get("crosshair");
-    m.head = p.get("head");
-    m.grave = p.get("grave");
+    m.orkDead = p.get(DataFile::OrkDead);
+    m.blood = p.get(DataFile::Blood);
+    m.bag = p.get(DataFile::Bag);
+    m.dagger = p.get(DataFile::Dagger);
+    m.crosshair = p.get(DataFile::Crosshair);
     return m;
 }
 
@@ -301,20 +302,26 @@ void drawPrintTrail(BITMAP* frame, const MockSprites& m, float x, float y, float
     }
 }
 
-void drawMockHud(BITMAP* frame, const MockSprites& m)
+// The HUD strip drawn by the game's own Screens, with made-up counts. The
+// game loads its pictures from its working directory, and its drawing reads
+// the screen size from the graphics driver, so both are lent for the while.
+void drawMockHud(BITMAP* frame, const std::string& gameDir)
 {
-    const int orks = 35, alive = 29, daggers = 10, inHand = 7, deaths = 2, w = 800;
-    BITMAP* strip = create_bitmap(w, 32);
-    clear_to_color(strip, makecol(255, 0, 0));
-    int headStep = w / (2 * orks + 2), daggerStep = w / (4 * daggers + 2), graveStep = w / (4 * deaths + 2);
-    for (int i = 0; i < alive; ++i)
-        draw_sprite(strip, m.head, i * headStep, 0);
-    for (int i = 0; i < inHand; ++i)
-        draw_sprite(strip, m.dagger, w - i * daggerStep - daggerStep, 0);
-    for (int i = 0; i < deaths; ++i)
-        draw_sprite(strip, m.grave, w * 5 / 8 + (graveStep * deaths) / 2 - i * graveStep - graveStep, 0);
-    draw_sprite(frame, strip, 0, 0);
-    destroy_bitmap(strip);
+    GFX_DRIVER screenSize = {};
+    screenSize.w = frame->w;
+    screenSize.h = frame->h;
+    gfx_driver = &screenSize;
+    char previous[4096];
+    if (getcwd(previous, sizeof previous) && chdir(gameDir.c_str()) == 0) {
+        Screens screens;
+        screens.loadPictures(nullptr);
+        View view;
+        view.setBuffer(frame);
+        screens.drawHud(29, 35, 7, 10, 2, view);
+        if (chdir(previous) != 0)
+            std::fprintf(stderr, "assetpreview: cannot return to %s\n", previous);
+    }
+    gfx_driver = nullptr;
 }
 
 }
@@ -365,7 +372,7 @@ int mockFrame(const std::string& gameDir, const std::string& out)
             if (x % 2 == 0 || y % 2 == 0)
                 putpixel(stealth, x, y, makecol(255, 0, 255));
     pivot_sprite(frame, stealth, 330 - MockOriginX, 400 - MockOriginY, 50, 110, turnTo(-80));
-    drawMockHud(frame, m);
+    drawMockHud(frame, gameDir);
     draw_sprite(frame, m.crosshair, 600 - m.crosshair->w / 2, 200 - m.crosshair->h / 2);
     bool ok = savePng(frame, out);
     std::printf("assetpreview: wrote %s\n", out.c_str());
