@@ -3,11 +3,11 @@
 
 #include "core/Game.h"
 #include "world/FastSprite.h"
+#include "world/SegmentFile.h"
 
 namespace {
 constexpr int BagHalfSize = 32;
-constexpr int DaggerTotal = 10;
-constexpr int SegmentPixels = 10 * TileMap::TileSize;
+constexpr int SegmentPixels = segment::Side * TileMap::TileSize;
 
 // The editor outlines the block that O saves and shows its last notice.
 void drawEditorOverlay(Game& game)
@@ -49,7 +49,7 @@ void Game::draw()
         elf->draw(*view);  // the living elf always stays on top
     }
 
-    screens->drawHud(orks->aliveCount, orks->count, elf->daggers->inHandCount, DaggerTotal, deaths, *view);
+    screens->drawHud(orks->aliveCount, orks->count, elf->daggers->inHandCount, DaggerSet::DaggerCount, deaths, *view);
     if (editorMode) {
         drawEditorOverlay(*this);
     } else {

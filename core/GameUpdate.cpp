@@ -4,10 +4,9 @@
 #include <cstdlib>
 
 #include "core/Game.h"
-#include "core/MouseButtons.h"
+#include "core/MouseInput.h"
 
 namespace {
-constexpr int AimOffset = 32;            // the crosshair sits up and left of the mouse
 constexpr double BagReach = 40.0;
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
 }

@@ -2,7 +2,7 @@
 // which orks and footprints the elf gets to see.
 #include <allegro.h>
 
-#include "core/MouseButtons.h"
+#include "core/MouseInput.h"
 #include "perception/Debris.h"
 #include "perception/OrkHorde.h"
 #include "perception/OrkPhases.h"

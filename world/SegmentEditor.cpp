@@ -4,12 +4,11 @@
 #include <cstdio>
 
 #include "core/Game.h"
-#include "core/MouseButtons.h"
+#include "core/MouseInput.h"
+#include "world/SegmentFile.h"
 
 namespace {
-constexpr int AimOffset = 32;
 constexpr double ScrollStep = 36.0;
-constexpr int SegmentSide = 10;
 constexpr int NoticeTicks = 43;  // about three seconds
 const char* const SavedSegmentFile = "maps//seg.txt";
 const char* const SavedNotice = "Saved maps/seg.txt";
@@ -30,8 +29,8 @@ bool saveSegment(TileMap& map)
     if (!file)
         return false;
     bool written = true;
-    for (int row = 0; row < SegmentSide; ++row) {
-        const int c[SegmentSide] = {map.tiles[0][row].kind, map.tiles[1][row].kind, map.tiles[2][row].kind,
+    for (int row = 0; row < segment::Side; ++row) {
+        const int c[segment::Side] = {map.tiles[0][row].kind, map.tiles[1][row].kind, map.tiles[2][row].kind,
                                     map.tiles[3][row].kind, map.tiles[4][row].kind, map.tiles[5][row].kind,
                                     map.tiles[6][row].kind, map.tiles[7][row].kind, map.tiles[8][row].kind,
                                     map.tiles[9][row].kind};

@@ -7,6 +7,7 @@
 #include "Png.h"
 #include "core/Screens.h"
 #include "perception/View.h"
+#include "world/TileMap.h"
 
 #include <allegro.h>
 #include <algorithm>
@@ -36,14 +37,37 @@ struct Pictures {
     }
 };
 
-BITMAP* pierceHalfFog(BITMAP* fog)
+// Runs draw the way the game's own code expects to be run: in the game
+// directory, which its loaders read from, and with a graphics driver that
+// gives SCREEN_W and SCREEN_H the frame's size.
+template <typename Draw>
+void asTheGame(const std::string& gameDir, int w, int h, Draw draw)
 {
-    BITMAP* half = create_bitmap(fog->w, fog->h);
-    blit(fog, half, 0, 0, 0, 0, fog->w, fog->h);
-    for (int y = 0; y < half->h; ++y)
-        for (int x = 0; x < half->w; ++x)
-            if ((x + y) % 2 == 0)
-                putpixel(half, x, y, makecol(255, 0, 255));
+    GFX_DRIVER screenSize = {};
+    screenSize.w = w;
+    screenSize.h = h;
+    gfx_driver = &screenSize;
+    char previous[4096];
+    if (getcwd(previous, sizeof previous) && chdir(gameDir.c_str()) == 0) {
+        draw();
+        if (chdir(previous) != 0)
+            std::fprintf(stderr, "assetpreview: cannot return to %s\n", previous);
+    }
+    gfx_driver = nullptr;
+}
+
+// The half fog exactly as the map pierces it.
+BITMAP* gameHalfFog(const std::string& gameDir)
+{
+    BITMAP* half = nullptr;
+    asTheGame(gameDir, 800, 700, [&] {
+        TileMap map;
+        map.loadTextures(nullptr);
+        if (map.halfFog) {
+            half = create_bitmap(map.halfFog->w, map.halfFog->h);
+            blit(map.halfFog, half, 0, 0, 0, 0, half->w, half->h);
+        }
+    });
     return half;
 }
 
@@ -93,7 +117,7 @@ void drawPatch(BITMAP* target, const Pictures& pics, const Patch& patch, int x0,
     BITMAP* wfade = pics.get(DataFile::WaterFade);
     BITMAP* rfade = pics.get(DataFile::RockFade);
     BITMAP* fog = pics.get(DataFile::Fog);
-    BITMAP* half = pierceHalfFog(fog);
+    BITMAP* half = gameHalfFog(pics.dir);
     int rows = patch.kinds.size(), cols = patch.kinds[0].size();
     int w = cols * 64, h = rows * 64;
     BITMAP* area = create_bitmap(w, h);
@@ -241,7 +265,7 @@ MockSprites loadMockSprites(const Pictures& p)
     m.wfade = p.get(DataFile::WaterFade);
     m.rfade = p.get(DataFile::RockFade);
     m.fog = p.get(DataFile::Fog);
-    m.half = pierceHalfFog(m.fog);
+    m.half = gameHalfFog(p.dir);
     for (int i = 0; i < 6; ++i)
         m.debris[i] = p.get(nthDataFile(DataFile::Debris0, i));
     for (int i = 0; i < 3; ++i) {
@@ -302,26 +326,16 @@ void drawPrintTrail(BITMAP* frame, const MockSprites& m, float x, float y, float
     }
 }
 
-// The HUD strip drawn by the game's own Screens, with made-up counts. The
-// game loads its pictures from its working directory, and its drawing reads
-// the screen size from the graphics driver, so both are lent for the while.
+// The HUD strip drawn by the game's own Screens, with made-up counts.
 void drawMockHud(BITMAP* frame, const std::string& gameDir)
 {
-    GFX_DRIVER screenSize = {};
-    screenSize.w = frame->w;
-    screenSize.h = frame->h;
-    gfx_driver = &screenSize;
-    char previous[4096];
-    if (getcwd(previous, sizeof previous) && chdir(gameDir.c_str()) == 0) {
+    asTheGame(gameDir, frame->w, frame->h, [&] {
         Screens screens;
         screens.loadPictures(nullptr);
         View view;
         view.setBuffer(frame);
         screens.drawHud(29, 35, 7, 10, 2, view);
-        if (chdir(previous) != 0)
-            std::fprintf(stderr, "assetpreview: cannot return to %s\n", previous);
-    }
-    gfx_driver = nullptr;
+    });
 }
 
 }
