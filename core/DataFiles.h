@@ -5,45 +5,45 @@
 // data check, the asset generator and its preview all go by this list, so a
 // new picture is one line here plus its painting code. The segment files are
 // numbered instead and named by segment::fileName.
-#define ORKCAVE_DATA_FILES(FILE)                                         \
-    FILE(Dirt, "textures//dirt.bmp", Picture, "TileMap")                 \
-    FILE(Water, "textures//water.bmp", Picture, "TileMap")               \
-    FILE(Rock, "textures//rock.bmp", Picture, "TileMap")                 \
-    FILE(WaterFade, "textures//wfade.bmp", Picture, "TileMap")           \
-    FILE(RockFade, "textures//rfade.bmp", Picture, "TileMap")            \
-    FILE(Fog, "textures//fog.bmp", Picture, "TileMap")                   \
-    FILE(Debris0, "textures//debris0.bmp", Picture, "Debris")            \
-    FILE(Debris1, "textures//debris1.bmp", Picture, "Debris")            \
-    FILE(Debris2, "textures//debris2.bmp", Picture, "Debris")            \
-    FILE(Debris3, "textures//debris3.bmp", Picture, "Debris")            \
-    FILE(Debris4, "textures//debris4.bmp", Picture, "Debris")            \
-    FILE(Debris5, "textures//debris5.bmp", Picture, "Debris")            \
-    FILE(Crosshair, "textures//crosshair.bmp", Picture, "Game")          \
-    FILE(Head, "textures//head.bmp", Picture, "Screens")                 \
-    FILE(Dagger, "textures//dagger.bmp", Picture, "Screens and Game")    \
-    FILE(Grave, "textures//grave.bmp", Picture, "Screens")               \
-    FILE(Intro, "textures//intro.bmp", Picture, "Screens")               \
-    FILE(Victory,      "textures//victory.bmp", Picture, "Screens")      \
-    FILE(Ork0, "textures//Ork0.bmp", Picture, "Game")                    \
-    FILE(Ork1, "textures//Ork1.bmp", Picture, "Game")                    \
-    FILE(Ork2, "textures//Ork2.bmp", Picture, "Game")                    \
-    FILE(OrkDead, "textures//Orkdead.bmp", Picture, "Game")              \
-    FILE(Footprint0, "textures//footprint0.bmp", Picture, "Game")        \
-    FILE(Footprint1, "textures//footprint1.bmp", Picture, "Game")        \
-    FILE(Footprint2, "textures//footprint2.bmp", Picture, "Game")        \
-    FILE(Blood, "textures//blood.bmp", Picture, "Game")                  \
-    FILE(Elf0, "textures//elf0.bmp", Picture, "Game")                    \
-    FILE(Elf1, "textures//elf1.bmp", Picture, "Game")                    \
-    FILE(Elf2, "textures//elf2.bmp", Picture, "Game")                    \
-    FILE(ElfBag, "textures//elfbag.bmp", Picture, "Game")                \
-    FILE(ElfDead, "textures//elfdead.bmp", Picture, "Game")              \
-    FILE(Bag, "textures//bag.bmp", Picture, "Game")                      \
-    FILE(Bone, "sounds\\bone.wav", Sample, "SoundBoard")                 \
-    FILE(Glass, "sounds\\glass.wav", Sample, "SoundBoard")               \
-    FILE(Ducky, "sounds\\ducky.wav", Sample, "SoundBoard")               \
-    FILE(Splash, "sounds\\splash.wav", Sample, "SoundBoard")             \
-    FILE(Warg, "sounds\\warg.wav", Sample, "SoundBoard")                 \
-    FILE(Splat, "sounds\\splat.wav", Sample, "SoundBoard")
+#define ORKCAVE_DATA_FILES(ENTRY)                                       \
+    ENTRY(Dirt, "textures//dirt.bmp", Picture, "TileMap")               \
+    ENTRY(Water, "textures//water.bmp", Picture, "TileMap")             \
+    ENTRY(Rock, "textures//rock.bmp", Picture, "TileMap")               \
+    ENTRY(WaterFade, "textures//wfade.bmp", Picture, "TileMap")         \
+    ENTRY(RockFade, "textures//rfade.bmp", Picture, "TileMap")          \
+    ENTRY(Fog, "textures//fog.bmp", Picture, "TileMap")                 \
+    ENTRY(Debris0, "textures//debris0.bmp", Picture, "Debris")          \
+    ENTRY(Debris1, "textures//debris1.bmp", Picture, "Debris")          \
+    ENTRY(Debris2, "textures//debris2.bmp", Picture, "Debris")          \
+    ENTRY(Debris3, "textures//debris3.bmp", Picture, "Debris")          \
+    ENTRY(Debris4, "textures//debris4.bmp", Picture, "Debris")          \
+    ENTRY(Debris5, "textures//debris5.bmp", Picture, "Debris")          \
+    ENTRY(Crosshair, "textures//crosshair.bmp", Picture, "Game")        \
+    ENTRY(Head, "textures//head.bmp", Picture, "Screens")               \
+    ENTRY(Dagger, "textures//dagger.bmp", Picture, "Screens and Game")  \
+    ENTRY(Grave, "textures//grave.bmp", Picture, "Screens")             \
+    ENTRY(Intro, "textures//intro.bmp", Picture, "Screens")             \
+    ENTRY(Victory, "textures//victory.bmp", Picture, "Screens")          \
+    ENTRY(Ork0, "textures//Ork0.bmp", Picture, "Game")                  \
+    ENTRY(Ork1, "textures//Ork1.bmp", Picture, "Game")                  \
+    ENTRY(Ork2, "textures//Ork2.bmp", Picture, "Game")                  \
+    ENTRY(OrkDead, "textures//Orkdead.bmp", Picture, "Game")            \
+    ENTRY(Footprint0, "textures//footprint0.bmp", Picture, "Game")      \
+    ENTRY(Footprint1, "textures//footprint1.bmp", Picture, "Game")      \
+    ENTRY(Footprint2, "textures//footprint2.bmp", Picture, "Game")      \
+    ENTRY(Blood, "textures//blood.bmp", Picture, "Game")                \
+    ENTRY(Elf0, "textures//elf0.bmp", Picture, "Game")                  \
+    ENTRY(Elf1, "textures//elf1.bmp", Picture, "Game")                  \
+    ENTRY(Elf2, "textures//elf2.bmp", Picture, "Game")                  \
+    ENTRY(ElfBag, "textures//elfbag.bmp", Picture, "Game")              \
+    ENTRY(ElfDead, "textures//elfdead.bmp", Picture, "Game")            \
+    ENTRY(Bag, "textures//bag.bmp", Picture, "Game")                    \
+    ENTRY(Bone, "sounds\\bone.wav", Sample, "SoundBoard")               \
+    ENTRY(Glass, "sounds\\glass.wav", Sample, "SoundBoard")             \
+    ENTRY(Ducky, "sounds\\ducky.wav", Sample, "SoundBoard")             \
+    ENTRY(Splash, "sounds\\splash.wav", Sample, "SoundBoard")           \
+    ENTRY(Warg, "sounds\\warg.wav", Sample, "SoundBoard")               \
+    ENTRY(Splat, "sounds\\splat.wav", Sample, "SoundBoard")
 
 enum class DataKind { Picture, Sample };
 
