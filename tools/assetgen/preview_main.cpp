@@ -3,7 +3,7 @@
 // and on dirt, a patch of mixed terrain drawn in the map's layer order, and
 // optionally a mock play frame.
 #define ALLEGRO_NO_MAGIC_MAIN
-#include "Png.h"
+#include "PngFile.h"
 
 #include <allegro.h>
 #include <algorithm>
