@@ -5,11 +5,11 @@ set -euo pipefail
 
 packages=(
   build-essential cmake pkg-config
-  liballegro4-dev
+  liballegro4-dev libpng-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
   xvfb xdotool imagemagick x11-apps
-  dpkg-dev file
+  dpkg-dev file lintian appstream desktop-file-utils
 )
 
 missing=()

@@ -4,7 +4,7 @@
 // Art coordinates: the head's centre at the origin, 100 units across.
 #include "Families.h"
 #include "Palette.h"
-#include "Png.h"
+#include "PngFile.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,26 +2,31 @@
 // squeak, a step in water, a hurt ork's growl and yelp, a blade's thud.
 #include "Families.h"
 #include "Rng.h"
-#include "Wave.h"
+#include "Synth.h"
+#include "WavFile.h"
 
 #include <cmath>
 
 namespace {
 
-using wave::Filter;
-using wave::Rate;
-using wave::Samples;
+using synth::Filter;
+using synth::Rate;
+using synth::Samples;
 
 constexpr float Loudness = 0.22f;   // RMS of the loudest 20 ms, shared by all
 constexpr float Peak = 0.85f;       // about -1.4 dBFS
 constexpr float TwoPi = 2.0f * float(M_PI);
+// Fades for the sounds whose first sample or last moments are not already
+// silent; without them those ends click.
+constexpr float HeadFade = 0.004f;
+constexpr float TailFade = 0.04f;
 
 float decay(float t, float tau) { return std::exp(-t / tau); }
 float attack(float t, float rise) { return t < rise ? t / rise : 1.0f; }
 
 Samples noiseBurst(Rng& rng, float seconds, float tau, Filter filter)
 {
-    Samples s = wave::silence(seconds);
+    Samples s = synth::silence(seconds);
     for (size_t i = 0; i < s.size(); ++i) {
         float t = float(i) / Rate;
         s[i] = filter.run(rng.signedUnit()) * decay(t, tau) * attack(t, 0.001f);
@@ -32,7 +37,7 @@ Samples noiseBurst(Rng& rng, float seconds, float tau, Filter filter)
 // A struck resonance: a few partials, each dying at its own rate.
 Samples ring(float seconds, std::initializer_list<float> partials, float tau)
 {
-    Samples s = wave::silence(seconds);
+    Samples s = synth::silence(seconds);
     int k = 0;
     for (float hz : partials) {
         float amp = 1.0f / (1 + k), t_k = tau / (1 + 0.6f * k);
@@ -48,11 +53,11 @@ Samples ring(float seconds, std::initializer_list<float> partials, float tau)
 Samples bone()
 {
     Rng rng(601);
-    Samples s = wave::silence(0.3f);
+    Samples s = synth::silence(0.3f);
     const float clacks[] = {0.0f, 0.032f, 0.058f};
     for (float at : clacks) {
-        wave::mixIn(s, noiseBurst(rng, 0.05f, 0.006f, Filter::bandPass(rng.range(1600, 2400), 2.5f)), at, 1.0f);
-        wave::mixIn(s, ring(0.05f, {rng.range(700, 950), rng.range(1900, 2300)}, 0.012f), at, 0.5f);
+        synth::mixIn(s, noiseBurst(rng, 0.05f, 0.006f, Filter::bandPass(rng.range(1600, 2400), 2.5f)), at, 1.0f);
+        synth::mixIn(s, ring(0.05f, {rng.range(700, 950), rng.range(1900, 2300)}, 0.012f), at, 0.5f);
     }
     Filter grit = Filter::bandPass(3200, 1.2f);
     for (size_t i = 0; i < s.size(); ++i) {
@@ -68,12 +73,12 @@ Samples bone()
 Samples glass()
 {
     Rng rng(602);
-    Samples s = wave::silence(0.75f);
-    wave::mixIn(s, noiseBurst(rng, 0.04f, 0.005f, Filter::highPass(4000)), 0.0f, 1.2f);
+    Samples s = synth::silence(0.75f);
+    synth::mixIn(s, noiseBurst(rng, 0.04f, 0.005f, Filter::highPass(4000)), 0.0f, 1.2f);
     for (int i = 0; i < 11; ++i) {
         float hz = rng.range(2600, 4600);
         float at = i == 0 ? 0.0f : rng.range(0.0f, 0.32f) * rng.uniform();
-        wave::mixIn(s, ring(0.4f, {hz, hz * 1.47f, hz * 2.09f}, rng.range(0.04f, 0.11f)), at, rng.range(0.3f, 0.8f));
+        synth::mixIn(s, ring(0.4f, {hz, hz * 1.47f, hz * 2.09f}, rng.range(0.04f, 0.11f)), at, rng.range(0.3f, 0.8f));
     }
     return s;
 }
@@ -81,7 +86,7 @@ Samples glass()
 Samples ducky()
 {
     Rng rng(603);
-    Samples s = wave::silence(0.34f);
+    Samples s = synth::silence(0.34f);
     Filter nose = Filter::bandPass(2100, 2.0f), body = Filter::bandPass(1100, 1.5f);
     float phase = 0.0f;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -100,7 +105,7 @@ Samples ducky()
 Samples splash()
 {
     Rng rng(604);
-    Samples s = wave::silence(0.5f);
+    Samples s = synth::silence(0.5f);
     Filter wash = Filter::lowPass(2200);
     Filter hiss = Filter::bandPass(5200, 0.8f);
     for (size_t i = 0; i < s.size(); ++i) {
@@ -110,14 +115,14 @@ Samples splash()
     }
     for (int b = 0; b < 7; ++b) {
         float at = rng.range(0.01f, 0.28f), hz = rng.range(350, 900), len = rng.range(0.02f, 0.05f);
-        Samples bubble = wave::silence(len * 2);
+        Samples bubble = synth::silence(len * 2);
         float phase = 0.0f;
         for (size_t i = 0; i < bubble.size(); ++i) {
             float t = float(i) / Rate;
             phase += hz * (1.0f + 1.8f * t / len) / Rate;
             bubble[i] = std::sin(TwoPi * phase) * decay(t, len * 0.5f) * attack(t, 0.002f);
         }
-        wave::mixIn(s, bubble, at, rng.range(0.2f, 0.45f));
+        synth::mixIn(s, bubble, at, rng.range(0.2f, 0.45f));
     }
     return s;
 }
@@ -127,7 +132,7 @@ Samples splash()
 Samples warg()
 {
     Rng rng(605);
-    Samples s = wave::silence(0.75f);
+    Samples s = synth::silence(0.75f);
     Filter low = Filter::bandPass(600, 2.5f), high = Filter::bandPass(1400, 3.0f), chest = Filter::lowPass(900);
     float phase = 0.0f, rough = 0.0f;
     for (size_t i = 0; i < s.size(); ++i) {
@@ -154,23 +159,27 @@ Samples warg()
 Samples splat()
 {
     Rng rng(606);
-    Samples s = wave::silence(0.35f);
+    Samples s = synth::silence(0.35f);
     float phase = 0.0f;
     for (size_t i = 0; i < s.size(); ++i) {
         float t = float(i) / Rate;
         phase += (48 + 90 * decay(t, 0.025f)) / Rate;
         s[i] = std::sin(TwoPi * phase) * decay(t, 0.07f) * attack(t, 0.002f);
     }
-    wave::mixIn(s, noiseBurst(rng, 0.08f, 0.012f, Filter::lowPass(1400)), 0.0f, 0.9f);
-    wave::mixIn(s, noiseBurst(rng, 0.1f, 0.025f, Filter::bandPass(2600, 1.0f)), 0.004f, 0.35f);
-    wave::mixIn(s, ring(0.15f, {1730, 2610}, 0.03f), 0.0f, 0.12f);
+    synth::mixIn(s, noiseBurst(rng, 0.08f, 0.012f, Filter::lowPass(1400)), 0.0f, 0.9f);
+    synth::mixIn(s, noiseBurst(rng, 0.1f, 0.025f, Filter::bandPass(2600, 1.0f)), 0.004f, 0.35f);
+    synth::mixIn(s, ring(0.15f, {1730, 2610}, 0.03f), 0.0f, 0.12f);
     return s;
 }
 
-void writeSound(const std::string& path, Samples s)
+// Fades come after balancing, so the level of everything between them is
+// the same as without.
+void writeSound(const std::string& path, Samples s, float fadeIn = 0.0f, float fadeOut = 0.0f)
 {
-    wave::balance(s, Loudness, Peak);
-    wave::write(path, s);
+    synth::balance(s, Loudness, Peak);
+    synth::fadeIn(s, fadeIn);
+    synth::fadeOut(s, fadeOut);
+    writeWav(path, s);
 }
 
 }
@@ -179,8 +188,8 @@ void makeSounds(const std::string& game)
 {
     writeSound(dataFileIn(game, DataFile::Bone), bone());
     writeSound(dataFileIn(game, DataFile::Glass), glass());
-    writeSound(dataFileIn(game, DataFile::Ducky), ducky());
-    writeSound(dataFileIn(game, DataFile::Splash), splash());
-    writeSound(dataFileIn(game, DataFile::Warg), warg());
-    writeSound(dataFileIn(game, DataFile::Splat), splat());
+    writeSound(dataFileIn(game, DataFile::Ducky), ducky(), 0.0f, TailFade);
+    writeSound(dataFileIn(game, DataFile::Splash), splash(), HeadFade, TailFade);
+    writeSound(dataFileIn(game, DataFile::Warg), warg(), 0.0f, TailFade);
+    writeSound(dataFileIn(game, DataFile::Splat), splat(), 0.0f, TailFade);
 }

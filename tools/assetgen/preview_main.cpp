@@ -4,7 +4,7 @@
 // optionally a mock play frame.
 #define ALLEGRO_NO_MAGIC_MAIN
 #include "Families.h"
-#include "Png.h"
+#include "PngFile.h"
 #include "core/Screens.h"
 #include "perception/View.h"
 #include "world/TileMap.h"

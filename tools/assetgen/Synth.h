@@ -1,10 +1,9 @@
 #pragma once
 
-#include <string>
 #include <vector>
 
 // Sound synthesis at the game's sample rate, in floats in [-1, 1].
-namespace wave {
+namespace synth {
 
 constexpr int Rate = 22050;
 using Samples = std::vector<float>;
@@ -30,7 +29,9 @@ void mixIn(Samples& into, const Samples& part, float at, float gain = 1.0f);
 // lets the peak pass `peak` (full scale = 1).
 void balance(Samples& s, float loudness, float peak);
 
-// Writes mono 16-bit PCM RIFF WAVE.
-bool write(const std::string& path, const Samples& s);
+// Raised-cosine fades over the first or last `seconds`: the faded end
+// sample is exactly zero, so the sound starts or stops without a click.
+void fadeIn(Samples& s, float seconds);
+void fadeOut(Samples& s, float seconds);
 
 }

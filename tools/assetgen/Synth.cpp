@@ -1,28 +1,9 @@
-#include "Wave.h"
+#include "Synth.h"
 
 #include <algorithm>
 #include <cmath>
-#include <cstdint>
-#include <cstdio>
 
-namespace wave {
-
-namespace {
-
-
-void put16(FILE* f, int v)
-{
-    fputc(v & 0xFF, f);
-    fputc((v >> 8) & 0xFF, f);
-}
-
-void put32(FILE* f, uint32_t v)
-{
-    put16(f, v & 0xFFFF);
-    put16(f, v >> 16);
-}
-
-}
+namespace synth {
 
 Filter Filter::bandPass(float hz, float q)
 {
@@ -104,27 +85,26 @@ void balance(Samples& s, float loudness, float peak)
         v *= gain;
 }
 
-bool write(const std::string& path, const Samples& s)
+namespace {
+
+float rise(size_t i, size_t n) { return 0.5f - 0.5f * std::cos(float(M_PI) * float(i) / float(n)); }
+
+size_t span(const Samples& s, float seconds) { return std::min(s.size(), static_cast<size_t>(seconds * Rate)); }
+
+}
+
+void fadeIn(Samples& s, float seconds)
 {
-    FILE* f = fopen(path.c_str(), "wb");
-    if (!f)
-        return false;
-    uint32_t bytes = static_cast<uint32_t>(s.size() * 2);
-    fwrite("RIFF", 1, 4, f);
-    put32(f, 36 + bytes);
-    fwrite("WAVEfmt ", 1, 8, f);
-    put32(f, 16);
-    put16(f, 1);
-    put16(f, 1);
-    put32(f, Rate);
-    put32(f, Rate * 2);
-    put16(f, 2);
-    put16(f, 16);
-    fwrite("data", 1, 4, f);
-    put32(f, bytes);
-    for (float v : s)
-        put16(f, static_cast<int>(std::lround(std::max(-1.0f, std::min(1.0f, v)) * 32767.0f)));
-    return fclose(f) == 0;
+    size_t n = span(s, seconds);
+    for (size_t i = 0; i < n; ++i)
+        s[i] *= rise(i, n);
+}
+
+void fadeOut(Samples& s, float seconds)
+{
+    size_t n = span(s, seconds);
+    for (size_t i = 0; i < n; ++i)
+        s[s.size() - 1 - i] *= rise(i, n);
 }
 
 }
