@@ -10,22 +10,20 @@ int ticksRun = 0;
 int pauses = 0;
 const LoopHooks Hooks = {[](void*) { ++ticksRun; }, [](unsigned int ms) { pauses += ms == 1; }, nullptr};
 
+void interrupts(int count)
+{
+    for (int i = 0; i < count; ++i)
+        onTimer();
+}
+
 class MainLoop : public testing::Test {
 protected:
     void SetUp() override
     {
         resetTickClock();
         ticksRun = pauses = 0;
-    }
-    void TearDown() override
-    {
         key[KEY_ESC] = 0;
         closeRequested = false;
-    }
-    static void interrupts(int count)
-    {
-        for (int i = 0; i < count; ++i)
-            onTimer();
     }
 };
 }

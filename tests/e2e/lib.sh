@@ -125,12 +125,12 @@ e2e_window_manager() {
 }
 
 # e2e_wait_title TITLE: waits until the window manager lists a window of
-# exactly that title; prints its id.
+# exactly that title and the program has drawn into it; prints its id.
 e2e_wait_title() {
   local n=0 id=""
-  until [ -n "$id" ]; do
+  until [ -n "$id" ] && [ "$(import -window "$id" -format %k info:)" -gt 1 ]; do
     id=$(wmctrl -l | sed -n "s/^\(0x[0-9a-f]*\) .* [^ ]* $1\$/\1/p" | head -n 1)
-    [ -z "$id" ] && [ -s "$E2E_TMP/exitcode" ] && e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window \"$1\""
+    [ -s "$E2E_TMP/exitcode" ] && e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window \"$1\""
     sleep 0.1; n=$((n + 1))
     [ $n -gt 150 ] && e2e_fail "no window titled \"$1\" within 15 s: $(wmctrl -l)"
   done
