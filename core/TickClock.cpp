@@ -10,7 +10,7 @@ std::atomic<bool> ticksHeld(false);
 void onTimer()
 {
     if (ticksHeld) {
-        timerSubCount = 0;  // counted here, on the timer thread, like every change to it
+        timerSubCount = 0;  // here, because only the timer thread touches it
         return;
     }
     ++timerSubCount;
