@@ -5,9 +5,16 @@
 #include "core/Game.h"
 #include "core/TickClock.h"
 
+std::atomic<bool> closeRequested(false);
+
+void onCloseButton()
+{
+    closeRequested = true;
+}
+
 bool runLoopPass(const LoopHooks& hooks)
 {
-    bool running = !key[KEY_ESC];
+    bool running = !key[KEY_ESC] && !closeRequested;
     // Ticks are never queued: a tick that ran long just loses the ones it overlapped.
     if (tickPending.exchange(false))
         hooks.runTick(hooks.context);
@@ -16,12 +23,17 @@ bool runLoopPass(const LoopHooks& hooks)
 }
 
 namespace {
-void runGameTick(void* context)
+struct Program {
+    Game& game;
+    TickStep step;
+};
+
+void runTick(void* context)
 {
-    Game* game = static_cast<Game*>(context);
-    game->update();
-    game->draw();
-    blit(game->backBuffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+    Program* program = static_cast<Program*>(context);
+    program->step(program->game);
+    program->game.draw();
+    blit(program->game.backBuffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
 }
 
 void restMs(unsigned int ms)
@@ -30,9 +42,10 @@ void restMs(unsigned int ms)
 }
 }
 
-void runMainLoop(Game& game)
+void runMainLoop(Game& game, TickStep step)
 {
-    LoopHooks hooks = {runGameTick, restMs, &game};
+    Program program = {game, step};
+    LoopHooks hooks = {runTick, restMs, &program};
     while (runLoopPass(hooks)) {
     }
 }

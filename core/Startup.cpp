@@ -6,6 +6,7 @@
 
 #include "core/DataCheck.h"
 #include "core/Game.h"
+#include "core/MainLoop.h"
 #include "core/TickClock.h"
 
 // The four start-up messages are the game's own words, spelling included.
@@ -22,6 +23,16 @@ int installKeyboard() { return install_keyboard(); }
 int installMouse() { return install_mouse(); }
 void setColorDepth(int depth) { set_color_depth(depth); }
 int setGraphicsMode(int card, int w, int h, int vw, int vh) { return set_gfx_mode(card, w, h, vw, vh); }
+void dressWindow(const char* title)
+{
+    set_window_title(title);
+    set_close_button_callback(onCloseButton);
+    // X11 refuses SWITCH_PAUSE; the switch callbacks hold the tick clock in either mode.
+    if (set_display_switch_mode(SWITCH_PAUSE) != 0)
+        set_display_switch_mode(SWITCH_BACKGROUND);
+    set_display_switch_callback(SWITCH_OUT, holdTicks);
+    set_display_switch_callback(SWITCH_IN, releaseTicks);
+}
 Game* createGame() { return new Game(); }
 void pause(unsigned int ms) { rest(ms); }
 int installTimer(void (*callback)(), int ms) { return install_int(callback, ms); }
@@ -30,8 +41,8 @@ void showMessage(const char* text) { allegro_message("%s", text); }
 void printError(const char* text) { std::fprintf(stderr, "%s\n", text); }
 
 const StartupCalls LibraryCalls = {
-    initLibrary, installKeyboard, installMouse, setColorDepth, setGraphicsMode, findDataProblem,
-    createGame,  pause,           installTimer, installSound,  showMessage,     printError,
+    initLibrary, installKeyboard, installMouse, setColorDepth, setGraphicsMode, dressWindow,
+    findDataProblem, createGame, pause, installTimer, installSound, showMessage, printError,
 };
 
 int failInTextMode(const StartupCalls& calls, const char* message)
@@ -47,7 +58,7 @@ const StartupCalls& libraryStartupCalls()
     return LibraryCalls;
 }
 
-int startUp(const StartupCalls& calls, Game*& game)
+int startUp(const StartupCalls& calls, const char* title, Game*& game)
 {
     // Without a display every later library call would touch an uninitialised library.
     if (calls.initLibrary() != 0) {
@@ -60,6 +71,7 @@ int startUp(const StartupCalls& calls, Game*& game)
     resetTickClock();
     if (calls.setGraphicsMode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
         return failInTextMode(calls, GraphicsFailedMessage);
+    calls.dressWindow(title);
     // Missing data is found here, before anything is built from it.
     std::string dataProblem = calls.checkData();
     if (!dataProblem.empty())

@@ -11,6 +11,8 @@ struct StartupCalls {
     int (*installMouse)();
     void (*setColorDepth)(int depth);
     int (*setGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
+    // Title, close button, and no ticks while the window is in the background.
+    void (*dressWindow)(const char* title);
     // Empty when every data file is usable; otherwise what is wrong, naming the file.
     std::string (*checkData)();
     Game* (*createGame)();
@@ -35,6 +37,6 @@ extern const char* const SoundFailedMessage;
 // The real Allegro calls.
 const StartupCalls& libraryStartupCalls();
 
-// Brings up the library, the window and the Game. Returns 0 and sets game on
-// success, or the exit code 1 after showing what failed.
-int startUp(const StartupCalls& calls, Game*& game);
+// Brings up the library, the window with its title and the Game. Returns 0
+// and sets game on success, or the exit code 1 after showing what failed.
+int startUp(const StartupCalls& calls, const char* title, Game*& game);

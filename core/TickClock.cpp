@@ -3,8 +3,16 @@
 std::atomic<bool> tickPending(false);
 int32_t timerSubCount = 0;
 
+namespace {
+std::atomic<bool> ticksHeld(false);
+}
+
 void onTimer()
 {
+    if (ticksHeld) {
+        timerSubCount = 0;  // here, because only the timer thread touches it
+        return;
+    }
     ++timerSubCount;
     if (timerSubCount >= InterruptsPerTick) {
         tickPending = true;
@@ -14,6 +22,18 @@ void onTimer()
 
 void resetTickClock()
 {
+    ticksHeld = false;
     tickPending = false;
     timerSubCount = 0;
+}
+
+void holdTicks()
+{
+    ticksHeld = true;
+    tickPending = false;
+}
+
+void releaseTicks()
+{
+    ticksHeld = false;
 }

@@ -13,3 +13,8 @@ constexpr int InterruptsPerTick = 14;  // 14 x 5 ms: one game tick is 70 ms
 // The 5-ms timer callback.
 void onTimer();
 void resetTickClock();
+
+// While the window is in the background no tick is raised; the first one
+// after coming back is a full tick away, so nothing was saved up meanwhile.
+void holdTicks();
+void releaseTicks();

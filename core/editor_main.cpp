@@ -5,38 +5,31 @@
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/Startup.h"
+#include "core/WindowIcon.h"
 
 namespace {
 Game* theGame = nullptr;
 
-void runEditorTick(void* context)
+void editTick(Game& game)
 {
-    Game* game = static_cast<Game*>(context);
-    game->editSegments();
-    game->draw();
-    blit(game->backBuffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
-    if (game->editorNoticeTicks > 0)
-        --game->editorNoticeTicks;
-}
-
-void restMs(unsigned int ms)
-{
-    rest(ms);
+    // Counted down before the step, so a fresh notice is drawn its full number of frames.
+    if (game.editorNoticeTicks > 0)
+        --game.editorNoticeTicks;
+    game.editSegments();
 }
 }
 
 int main()
 {
-    int failure = startUp(libraryStartupCalls(), theGame);
+    useOrkHeadIcon();
+    int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", theGame);
     if (failure != 0)
         return failure;
     theGame->editorMode = true;
     // Start where the saved block is: the top-left corner of the grid.
     theGame->view->origin->x = 0;
     theGame->view->origin->y = 0;
-    LoopHooks hooks = {runEditorTick, restMs, theGame};
-    while (runLoopPass(hooks)) {
-    }
+    runMainLoop(*theGame, editTick);
     allegro_exit();
     return 0;
 }

@@ -3,15 +3,24 @@
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/Startup.h"
+#include "core/WindowIcon.h"
 
 Game* theGame = nullptr;  // lives until the process ends
 
+namespace {
+void playTick(Game& game)
+{
+    game.update();
+}
+}
+
 int main()
 {
-    int failure = startUp(libraryStartupCalls(), theGame);
+    useOrkHeadIcon();
+    int failure = startUp(libraryStartupCalls(), "Ork Cave", theGame);
     if (failure != 0)
         return failure;
-    runMainLoop(*theGame);
+    runMainLoop(*theGame, playTick);
     allegro_exit();
     return 0;
 }

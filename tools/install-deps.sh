@@ -8,7 +8,7 @@ packages=(
   liballegro4-dev libpng-dev libsndfile1-dev
   libgtest-dev libbenchmark-dev
   clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-apps
+  xvfb xdotool imagemagick x11-apps openbox wmctrl x11-utils libx11-dev
   dpkg-dev file lintian appstream desktop-file-utils
 )
 

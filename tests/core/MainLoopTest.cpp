@@ -8,51 +8,61 @@
 namespace {
 int ticksRun = 0;
 int pauses = 0;
-void countTick(void*) { ++ticksRun; }
-void countPause(unsigned int ms)
+const LoopHooks Hooks = {[](void*) { ++ticksRun; }, [](unsigned int ms) { pauses += ms == 1; }, nullptr};
+
+void interrupts(int count)
 {
-    EXPECT_EQ(ms, 1u);
-    ++pauses;
+    for (int i = 0; i < count; ++i)
+        onTimer();
 }
-const LoopHooks Hooks = {countTick, countPause, nullptr};
 
 class MainLoop : public testing::Test {
 protected:
     void SetUp() override
     {
         resetTickClock();
-        ticksRun = 0;
-        pauses = 0;
+        ticksRun = pauses = 0;
         key[KEY_ESC] = 0;
+        closeRequested = false;
     }
-    void TearDown() override { key[KEY_ESC] = 0; }
 };
 }
 
-TEST_F(MainLoop, OneTickPerFourteenInterruptsAndAPauseEveryPass)
+TEST_F(MainLoop, OneTickPerFourteenInterruptsAndNeverTwoInAPass)
 {
+    interrupts(13);
     EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 0) << "no tick without the flag";
-    for (int i = 0; i < 13; ++i)
-        onTimer();
-    EXPECT_FALSE(tickPending);
-    onTimer();
-    EXPECT_TRUE(tickPending);
-    EXPECT_EQ(timerSubCount, 0);
-    for (int i = 0; i < 14 * 5; ++i)
-        onTimer();
-    // Five more ticks raised while nobody ran: still one flag, one tick.
+    EXPECT_EQ(ticksRun, 0);
+    interrupts(1 + 14 * 5);  // six ticks raised while nobody ran
     EXPECT_TRUE(runLoopPass(Hooks));
     EXPECT_TRUE(runLoopPass(Hooks));
     EXPECT_EQ(ticksRun, 1);
     EXPECT_EQ(pauses, 3);
 }
 
-TEST_F(MainLoop, EscapeEndsTheLoopAfterThePendingTick)
+TEST_F(MainLoop, EscapeOrTheCloseButtonEndsTheLoopAfterThePendingTick)
 {
-    tickPending = true;
     key[KEY_ESC] = 1;
+    tickPending = true;
     EXPECT_FALSE(runLoopPass(Hooks));
+    key[KEY_ESC] = 0;
+    onCloseButton();
+    tickPending = true;
+    EXPECT_FALSE(runLoopPass(Hooks));
+    EXPECT_EQ(ticksRun, 2);
+}
+
+TEST_F(MainLoop, NoTickInTheBackgroundAndNoneSavedUpForTheReturn)
+{
+    interrupts(13);
+    holdTicks();
+    interrupts(14 * 5);
+    EXPECT_TRUE(runLoopPass(Hooks));
+    EXPECT_EQ(ticksRun, 0);
+    releaseTicks();
+    interrupts(13);  // the 13 counted before the switch are gone too
+    EXPECT_FALSE(tickPending);
+    interrupts(1);
+    EXPECT_TRUE(runLoopPass(Hooks));
     EXPECT_EQ(ticksRun, 1);
-    EXPECT_EQ(pauses, 1);
 }

@@ -111,3 +111,28 @@ e2e_shot() {
 e2e_pixel() {
   convert "$1" -format "%[fx:int(255*p{$2,$3}.r)],%[fx:int(255*p{$2,$3}.g)],%[fx:int(255*p{$2,$3}.b)]" info:
 }
+
+# e2e_window_manager: starts openbox, which gives windows titles, close
+# buttons and the focus; it ends with Xvfb.
+e2e_window_manager() {
+  openbox >"$E2E_TMP/openbox.log" 2>&1 &
+  local n=0
+  until wmctrl -m >/dev/null 2>&1; do
+    sleep 0.05; n=$((n + 1))
+    [ $n -gt 200 ] && e2e_fail "openbox did not start: $(cat "$E2E_TMP/openbox.log")"
+  done
+  return 0
+}
+
+# e2e_wait_title TITLE: waits until the window manager lists a window of
+# exactly that title and the program has drawn into it; prints its id.
+e2e_wait_title() {
+  local n=0 id=""
+  until [ -n "$id" ] && [ "$(import -window "$id" -format %k info:)" -gt 1 ]; do
+    id=$(wmctrl -l | sed -n "s/^\(0x[0-9a-f]*\) .* [^ ]* $1\$/\1/p" | head -n 1)
+    [ -s "$E2E_TMP/exitcode" ] && e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window \"$1\""
+    sleep 0.1; n=$((n + 1))
+    [ $n -gt 150 ] && e2e_fail "no window titled \"$1\" within 15 s: $(wmctrl -l)"
+  done
+  echo "$id"
+}

@@ -21,6 +21,8 @@ void makePanels(const std::string& game);
 void makeSounds(const std::string& game);
 // The desktop icon at several sizes, as orkcave-<size>.png: not game data.
 void makeIcons(const std::string& icons);
+// The window icon as orkcave-icon.xpm, to be built into the programs.
+bool makeWindowIcon(const std::string& icons);
 
 // Figures shared between the sprites and the panel scenes.
 enum class OrkPose { Walk, WindUp, Strike, Dead };
@@ -30,6 +32,8 @@ void paintOrk(Image& image, Placement at, OrkPose pose);
 void paintElf(Image& image, Placement at, ElfPose pose);
 void paintBag(Image& image, Placement at);
 void paintDagger(Image& image, Placement at);
+// The icon's ork head, filling the image.
+void paintOrkHead(Image& image);
 
 // Terrain surfaces, periodic over 64 pixels, sampled at picture coordinates.
 Color dirtAt(int x, int y);

@@ -164,6 +164,8 @@ bool writeIcon(const Image& image, const std::string& path)
     return writePngWithAlpha(path, image.width, image.height, rgba);
 }
 
+}
+
 void paintOrkHead(Image& image)
 {
     float k = image.width * (1.0f - 2.0f * Margin) / ArtSpan;
@@ -174,8 +176,6 @@ void paintOrkHead(Image& image)
     paintMouth(image, at, k);
     paintHelmet(image, at, k);
     contour(image, palette::Outline, std::max(1.0f, OutlineWidth * k));
-}
-
 }
 
 void makeIcons(const std::string& dir)

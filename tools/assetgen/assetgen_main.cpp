@@ -1,6 +1,7 @@
 // Writes every picture and sound of the game into the game directory given
 // as the first argument: <dir>/textures/*.bmp and <dir>/sounds/*.wav; with a
-// second argument, also the desktop icons into that directory.
+// second argument, also the desktop icons and the window icon's XPM source
+// into that directory.
 #define ALLEGRO_NO_MAGIC_MAIN
 #include "Families.h"
 
@@ -47,6 +48,10 @@ int main(int argc, char** argv)
     if (argc == 3) {
         mkdir(argv[2], 0755);
         makeIcons(argv[2]);
+        if (!makeWindowIcon(argv[2])) {
+            std::fprintf(stderr, "assetgen: cannot write the window icon into %s\n", argv[2]);
+            return 1;
+        }
     }
     return 0;
 }

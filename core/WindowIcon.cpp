@@ -1,0 +1,13 @@
+// Built only into the programs, not the core library: it includes the XPM
+// that the asset generator writes.
+#include "core/WindowIcon.h"
+
+#include "orkcave-icon.xpm"
+
+// Allegro's X11 icon; its headers do not declare it.
+extern "C" void* allegro_icon;
+
+void useOrkHeadIcon()
+{
+    allegro_icon = const_cast<char**>(orkcave_icon_xpm);
+}
