@@ -78,9 +78,15 @@ TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheB
     for (int i = 0; i < 3; ++i) {
         set.state[i] = i < 2 ? Lying : Flying;
         set.life[i] = 5;
+        set.heading[i] = 0;
         set.position[i]->copyFrom(at(spots[i][0], spots[i][1]));
     }
-    elf.fireHeld = false;
+    elf.dead = true;  // does nothing at all
+    elf.moveUp = true;
+    elf.update();
+    EXPECT_EQ(elf.position->y, 3000);
+    EXPECT_EQ(set.state[0], Lying);
+    elf.dead = elf.moveUp = elf.fireHeld = false;
     elf.update();
     EXPECT_EQ(set.state[0], InHand);
     EXPECT_EQ(set.state[1], Lying);
@@ -156,6 +162,7 @@ TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillH
     world.placeOrk(0, 1000, 850);  // walked in where the dagger will stop
     set.update();
     EXPECT_EQ(world.played(7), 1);
+    EXPECT_EQ(world.sound->ringRange[2], 600.0);
     EXPECT_EQ(horde.health[0], 1);
     EXPECT_NEAR(set.position[2]->y, 900, 1e-9);
 }
