@@ -181,11 +181,11 @@ TEST_F(Orks, FramesFollowAgeAndAttackTimerAndTheElfSeesWhatIsAheadOrCloseBehindA
     world.elf->update();  // facing 0: looks toward -y, eye point 60 px below
     putPrint(1, 1000, 1080, 100);  // 80 px behind
     putPrint(3, 1100, 1040, 100);  // 108 px behind and aside
-    putPrint(5, 1000, 700, 100);   // ahead
+    putPrint(5, 1268, 665, 100);   // ahead: 477 px from the eye point, 34 degrees off
     horde.drawFootprints(*world.view);
     EXPECT_TRUE(shows(1000, 1080, Print[0]));
     EXPECT_TRUE(shows(1100, 1040, 0));
-    EXPECT_TRUE(shows(1000, 700, Print[0]));
+    EXPECT_TRUE(shows(1268, 665, Print[0]));
     for (auto [y, health, colour] : {std::array{1110, 2, Frame[0]}, {1130, 2, 0}, {1300, 0, 0x808080}}) {
         clear_to_color(world.buffer, 0);
         world.placeOrk(0, 1000, y);

@@ -167,9 +167,10 @@ TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillH
     EXPECT_NEAR(set.position[2]->y, 900, 1e-9);
 }
 
-TEST_F(Player, DaggersHitOnlyLivingOrksCloserThan55)
+TEST_F(Player, DaggersHitEveryLivingOrkCloserThan55)
 {
-    horde.count = 3;
+    horde.count = 4;
+    world.placeOrk(3, 1000, 1060);  // within reach only once the first hit moves the dagger back
     world.placeOrk(0, 1000, 1055);
     world.placeOrk(1, 900, 1000);
     horde.health[1] = 0;
@@ -181,6 +182,7 @@ TEST_F(Player, DaggersHitOnlyLivingOrksCloserThan55)
     EXPECT_EQ(horde.health[1], 0);
     EXPECT_EQ(horde.health[2], 1);
     EXPECT_EQ(horde.chargeTimer[2], 30);
+    EXPECT_EQ(horde.health[3], 1) << "one dagger can hit two orks in a tick";
     EXPECT_EQ(set.state[1], Flying) << "a corpse does not stop a dagger";
 }
 
