@@ -1,10 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <memory>
 
 #include "perception/Sight.h"
-#include "world/TileMap.h"
+#include "perception/View.h"
 #include "support/Point.h"
+#include "world/TileMap.h"
 
 namespace {
 struct SightOnMap : testing::Test {
@@ -26,23 +28,21 @@ struct SightOnMap : testing::Test {
 };
 }
 
-TEST(SightCone, RangeEdgeIsInsideAndHalfAngleEdgeIsOutside)
+TEST_F(SightOnMap, ConesIncludeTheirRangeButNotTheirHalfAngleEdge)
 {
-    Sight sight;
     Vector apex = at(0, 0);
-    // Facing -90: the apex lies to the left of its aim, so the cone opens toward +x.
+    // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
     EXPECT_TRUE(sight.inCone(apex, at(100, 0), -90, 100, 10));
     EXPECT_FALSE(sight.inCone(apex, at(100.001, 0), -90, 100, 10));
     EXPECT_FALSE(sight.inCone(apex, at(-50, 0), -90, 100, 10)) << "behind the viewer";
-
-    // Facing 0 looks up the screen; the angle of a point is then apex.angleFrom(point).
-    double edge = apex.angleFrom(at(-30, -40));
-    EXPECT_FALSE(sight.inCone(apex, at(-30, -40), 0, 100, edge));
-    EXPECT_FALSE(sight.inCone(apex, at(30, -40), 0, 100, edge)) << "the mirror edge";
-    EXPECT_TRUE(sight.inCone(apex, at(30, -40), 0, 100, edge + 1e-9));
+    // Facing 0 looks up the screen: (30, -40) lies acos(0.8) off the axis.
+    const double edge = std::acos(0.8) * 57.29579;
+    EXPECT_FALSE(sight.inCone(apex, at(30, -40), 0, 100, edge));
+    EXPECT_FALSE(sight.inCone(apex, at(-30, -40), 0, 100, edge)) << "the mirror side";
+    EXPECT_TRUE(sight.inCone(apex, at(-30, -40), 0, 100, edge + 1e-9));
 }
 
-TEST_F(SightOnMap, RaysNearerThan100AreClearAndFartherThan600Blocked)
+TEST_F(SightOnMap, RaysNearerThan100AreClearFartherThan600BlockedAndRockMustCoverBothRays)
 {
     Vector from = at(3200, 3200);
     fill(Rock);
@@ -52,51 +52,47 @@ TEST_F(SightOnMap, RaysNearerThan100AreClearAndFartherThan600Blocked)
     fill(Floor);
     EXPECT_FALSE(sight.isBlocked(from, at(3200, 3800)));
     EXPECT_TRUE(sight.isBlocked(from, at(3200, 3800.1)));
-}
 
-TEST_F(SightOnMap, RockMustCoverBothRaysAtTheSameStep)
-{
-    // Along the diagonal through the corner shared by tiles (50,50) and (51,51).
+    // Along the diagonal through the corner shared by tiles (50, 50) and (51, 51).
     tile(51, 50).kind = Rock;  // beside the diagonal: only one ray enters it
     EXPECT_FALSE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
     tile(50, 51).kind = Rock;  // two rocks meeting at the corner close the gap
     EXPECT_TRUE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
-
-    // Straight down one pixel right of a column boundary: rays at x = 3198 and 3204.
-    tile(49, 60).kind = Rock;
-    tile(50, 61).kind = Rock;
-    EXPECT_FALSE(sight.isBlocked(at(3201, 3700), at(3201, 4200))) << "the rays meet the rocks at different steps";
 }
 
-TEST_F(SightOnMap, RevealSamplesHalfATileOffTheViewer)
+TEST_F(SightOnMap, RevealSamplesHalfATileOffTheViewerAndNeverTouchesUnreachableOrLowers)
 {
+    tile(5, 10).visibility = Unreachable;
     sight.reveal(at(640, 640), 0, 2000, 181);
     // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
-    // along the viewer's row, one more to the left than to the right.
+    // along the viewer's row, and rows only run -10..9.
     EXPECT_EQ(tile(0, 10).visibility, Unseen);
     EXPECT_EQ(tile(1, 10).visibility, InSight);
-    EXPECT_EQ(tile(18, 10).visibility, InSight);
     EXPECT_EQ(tile(19, 10).visibility, Unseen);
-    EXPECT_EQ(tile(10, 18).visibility, InSight);
-    // Columns run -10..10 and rows only -10..9: the last sample is (1312, 1248).
-    EXPECT_EQ(sight.samplePoint->x, 1312);
+    EXPECT_EQ(tile(5, 10).visibility, Unreachable);
     EXPECT_EQ(sight.samplePoint->y, 1248);
-}
-
-TEST_F(SightOnMap, RevealNeverTouchesUnreachableAndNeverLowers)
-{
-    tile(10, 12).visibility = Unreachable;
-    tile(10, 9).visibility = Seen;
-    tile(10, 5).visibility = InSight;  // behind the viewer
-    sight.reveal(at(672, 672), 180, 600, 45);  // facing 180 looks down
-    EXPECT_EQ(tile(10, 12).visibility, Unreachable);
-    EXPECT_EQ(tile(10, 14).visibility, InSight);
-    EXPECT_EQ(tile(10, 5).visibility, InSight);
-    EXPECT_EQ(tile(10, 9).visibility, Seen) << "behind the viewer and farther than 64 px";
 
     fill(Floor);
-    sight.reveal(at(640, 640), 0, 600, 0);  // a closed cone still shows the samples within 64 px
+    tile(10, 9).visibility = Seen;
+    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
     EXPECT_EQ(tile(9, 9).visibility, InSight);
-    EXPECT_EQ(tile(10, 10).visibility, InSight);
     EXPECT_EQ(tile(10, 11).visibility, Unseen);
+    EXPECT_EQ(tile(10, 9).visibility, InSight);
+}
+
+TEST(View, ConvertsBothWaysIntoOneScratchVectorAndCountsAllFourEdgesOnScreen)
+{
+    View view;
+    view.origin->x = 100;
+    view.origin->y = 200;
+    Vector& screenPoint = view.toScreen(at(150, 260));
+    EXPECT_EQ(screenPoint.x, 50);
+    EXPECT_EQ(screenPoint.y, 60);
+    Vector& world = view.toWorld(at(50, 60));
+    EXPECT_EQ(&world, &screenPoint) << "the second answer overwrites the first";
+    EXPECT_EQ(world.x, 150);
+    EXPECT_EQ(world.y, 260);
+    for (auto [x, y, on] : {std::tuple{100.0, 200.0, true}, {900.0, 900.0, true}, {99.9, 500.0, false},
+                            {900.1, 500.0, false}, {500.0, 199.9, false}, {500.0, 900.1, false}})
+        EXPECT_EQ(view.isOnScreen(at(x, y)), on) << x << ", " << y;
 }

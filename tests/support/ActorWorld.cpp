@@ -1,36 +1,27 @@
 #include "support/ActorWorld.h"
 
-ActorWorld::ActorWorld()
-    : map(new TileMap()),
-      buffer(create_bitmap(800, 700)),
-      view(new View()),
-      sight(new Sight()),
-      sound(new SoundBoard()),
-      debris(new Debris()),
-      horde(new OrkHorde()),
-      elf(new Elf())
-{
-    clear_to_color(buffer, 0);
-    view->setBuffer(buffer);
-    sight->tileMap = map.get();
-    sound->view = view.get();
-    map->debrisSource = debris.get();
-    horde->tileMap = map.get();
-    horde->elf = elf.get();
-    horde->sight = sight.get();
-    horde->sound = sound.get();
-    horde->debrisTable = debris.get();
-    horde->count = 1;
-    elf->map = map.get();
-    elf->daggers->map = map.get();
-    elf->daggers->horde = horde.get();
-    elf->daggers->sound = sound.get();
-    placeElf(3000, 3000);
-}
+#include "support/Headless.h"
 
-ActorWorld::~ActorWorld()
+ActorWorld::ActorWorld()
+    : game(new Game()),
+      map(game->tileMap.get()),
+      view(game->view.get()),
+      sight(game->sight.get()),
+      sound(game->sound.get()),
+      debris(game->debrisTable.get()),
+      horde(game->orks.get()),
+      elf(game->elf.get()),
+      buffer(game->backBuffer)
 {
-    destroy_bitmap(buffer);
+    for (auto& column : map->tiles)
+        for (Tile& tile : column)
+            tile = Tile{Floor, Unseen, -1};
+    horde->count = 1;
+    horde->health[0] = 0;
+    elf->dead = false;
+    elf->carryingBag = false;
+    clear_to_color(buffer, 0);
+    placeElf(3000, 3000);
 }
 
 void ActorWorld::setRock(int column, int row)
@@ -54,8 +45,8 @@ void ActorWorld::placeElf(double x, double y)
 
 void ActorWorld::listenAt(double x, double y)
 {
-    view->origin->x = x - 400;
-    view->origin->y = y - 350;
+    view->origin->x = x - SCREEN_W / 2;
+    view->origin->y = y - SCREEN_H / 2;
 }
 
 void ActorWorld::tick()
@@ -71,9 +62,18 @@ int ActorWorld::played(int sample) const
     return sound->playedCount[sample];
 }
 
-BITMAP* solidSprite(int width, int height, int r, int g, int b)
+void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    BITMAP* sprite = create_bitmap(width, height);
-    clear_to_color(sprite, makecol(r, g, b));
-    return sprite;
+    if (slot)
+        destroy_bitmap(slot);
+    slot = create_bitmap(w, h);
+    const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
+    clear_to_color(slot, whole ? colour : makecol(255, 0, 255));
+    rectfill(slot, x - 2, y - 2, x + 2, y + 2, colour);
+}
+
+bool ActorWorld::shows(double x, double y, int rgb) const
+{
+    const int drawn = headless::rgbAt(buffer, static_cast<int>(x), static_cast<int>(y));
+    return drawn == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
 }

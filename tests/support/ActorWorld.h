@@ -4,30 +4,24 @@
 
 #include <memory>
 
-#include "perception/Debris.h"
-#include "perception/OrkHorde.h"
-#include "perception/Sight.h"
-#include "perception/View.h"
-#include "player/Elf.h"
-#include "sound/SoundBoard.h"
-#include "world/TileMap.h"
+#include "core/Game.h"
 
-// A small hand-wired world for scenario tests: open floor everywhere, the
-// camera with its own 800 x 700 buffer, sight, sound, debris, the horde and
-// the elf, linked as the Game links them. No orks are active until placed.
+// A real Game, wired by its own constructor, with the map cleared to open
+// floor, no ork active and the elf alive at (3000, 3000) without the bag:
+// tests place the actors they need.
 class ActorWorld {
 public:
-    std::unique_ptr<TileMap> map;
-    BITMAP* buffer = nullptr;
-    std::unique_ptr<View> view;
-    std::unique_ptr<Sight> sight;
-    std::unique_ptr<SoundBoard> sound;
-    std::unique_ptr<Debris> debris;
-    std::unique_ptr<OrkHorde> horde;
-    std::unique_ptr<Elf> elf;
+    std::unique_ptr<Game> game;
+    TileMap* map;
+    View* view;
+    Sight* sight;
+    SoundBoard* sound;
+    Debris* debris;
+    OrkHorde* horde;
+    Elf* elf;
+    BITMAP* buffer;
 
     ActorWorld();
-    ~ActorWorld();
 
     void setRock(int column, int row);
     // A living ork in slot i, standing (its target is its own position).
@@ -38,7 +32,10 @@ public:
     // One tick of the actors in the Game's order: elf, horde, each ork's perception.
     void tick();
     int played(int sample) const;
+    // Replaces a picture of the Game (which frees it at the end) by a 16-bit
+    // one of the given size in the mask colour with a 5 x 5 mark of colour
+    // rgb centred on (x, y); whole = true fills it all with rgb instead.
+    void paint(BITMAP*& slot, int w, int h, int rgb, int x = 0, int y = 0, bool whole = true);
+    // Whether the back buffer shows colour rgb (0xRRGGBB) at screen point (x, y).
+    bool shows(double x, double y, int rgb) const;
 };
-
-// A sprite of one colour, freed by the caller with destroy_bitmap.
-BITMAP* solidSprite(int width, int height, int r, int g, int b);

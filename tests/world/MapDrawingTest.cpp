@@ -1,199 +1,87 @@
 #include <gtest/gtest.h>
 
-#include <filesystem>
-#include <memory>
+#include <array>
 
-#include "perception/Debris.h"
-#include "perception/Sight.h"
-#include "perception/View.h"
-#include "support/Headless.h"
-#include "support/Point.h"
-#include "support/ScratchDirectory.h"
-#include "world/TileMap.h"
+#include "support/ActorWorld.h"
 
 namespace {
-int mask()
-{
-    return makecol(255, 0, 255);
-}
+constexpr int Fog = 0x202030, HalfFog = 0x606070, Mark = 0xc8a028;
 
-int colour(int rgb)
-{
-    return makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
-}
-
-// Solid picture with see-through corner squares and, in 128-px pictures, a
-// marker square at (40, 40), so that a pixel test can tell where it landed.
-BITMAP* testPicture(int size, int rgb, int markerRgb = -1)
-{
-    BITMAP* picture = create_bitmap(size, size);
-    clear_to_color(picture, colour(rgb));
-    const int c = size / 16 - 1;
-    for (int x : {0, size - 1 - c})
-        for (int y : {0, size - 1 - c})
-            rectfill(picture, x, y, x + c, y + c, mask());
-    if (markerRgb >= 0)
-        rectfill(picture, 40, 40, 47, 47, colour(markerRgb));
-    return picture;
-}
-
-constexpr int Dirt = 0x785028, DirtMarker = 0xc8a028, WaterRgb = 0x0000c8, WaterMarker = 0x00c8c8;
-constexpr int RockRgb = 0x808080, RockMarker = 0xffff00, WaterFade = 0x000060, RockFade = 0x404040;
-constexpr int Fog = 0x101018, Black = 0;
-constexpr int DebrisRgb[Debris::KindCount] = {0xffffff, 0xc80000, 0x00c800, 0xc800c8, 0x0064c8, 0xf8c800};
-
-// The fog comes from a file, as loadTextures pierces the half fog from it;
-// the other pictures are handed over directly.
 struct MapDrawing : testing::Test {
-    std::unique_ptr<TileMap> map{new TileMap()};
-    Debris debris;
-    BITMAP* buffer = create_bitmap(800, 700);
-    View view;
+    ActorWorld world;
+    TileMap& map = *world.map;
+    View& view = *world.view;
 
-    MapDrawing()
-    {
-        {
-            ScratchDirectory scratch;
-            std::filesystem::create_directory("textures");
-            BITMAP* fog = testPicture(128, Fog);
-            save_bitmap("textures/fog.bmp", fog, nullptr);
-            destroy_bitmap(fog);
-            map->loadTextures(nullptr);
-        }
-        map->dirt = testPicture(128, Dirt, DirtMarker);
-        map->water = testPicture(128, WaterRgb, WaterMarker);
-        map->rock = testPicture(128, RockRgb, RockMarker);
-        map->waterFade = testPicture(128, WaterFade);
-        map->rockFade = testPicture(128, RockFade);
-        for (int kind = 0; kind < Debris::KindCount; ++kind)
-            debris.debrisSprites[kind] = testPicture(64, DebrisRgb[kind]);
-        map->debrisSource = &debris;
-        view.setBuffer(buffer);
-        clear_to_color(buffer, 0);
-        for (auto& column : map->tiles)
-            for (Tile& tile : column)
-                tile = Tile{Floor, Unseen, -1};
-    }
-    ~MapDrawing() override { destroy_bitmap(buffer); }
-
-    Tile& tile(int column, int row) { return map->tiles[column][row]; }
+    Tile& tile(int column, int row) { return map.tiles[column][row]; }
     void lookFrom(double x, double y)
     {
         view.origin->x = x;
         view.origin->y = y;
     }
-    bool shows(int x, int y, int rgb)
+    // One frame as the game draws it, without actors: the sight reveal sits
+    // between the water-and-rock layer and the fog.
+    void frame(double facing)
     {
-        return headless::rgbAt(buffer, x, y) == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
+        clear_to_color(world.buffer, 0);
+        map.drawWaterAndRock(view);
+        world.sight->reveal(*world.elf->position, facing, 400, 45);
+        map.drawFog(view);
     }
-    bool fogged(int x, int y) { return shows(x, y, Fog); }
 };
 }
 
 TEST_F(MapDrawing, HalfFogIsTheFogPiercedInACheckerboard)
 {
     int wrong = 0;
-    for (int y = 8; y < 120; ++y)
-        for (int x = 8; x < 120; ++x)
-            wrong += (getpixel(map->halfFog, x, y) == mask()) != ((x + y) % 2 == 0)
-                     || getpixel(map->fog, x, y) == mask();
-    EXPECT_EQ(wrong, 0) << "holes exactly where x + y is even, and only in the half fog";
+    for (int y = 32; y < 96; ++y)
+        for (int x = 32; x < 96; ++x)
+            wrong += getpixel(map.halfFog, x, y) != ((x + y) % 2 ? getpixel(map.fog, x, y) : makecol(255, 0, 255));
+    EXPECT_EQ(wrong, 0);
 }
 
-TEST_F(MapDrawing, AtTheWorldOriginTileOneOneHasDebrisAt64AndRockAt32)
+TEST_F(MapDrawing, PicturesLandAtTheirTilesScrolledByTheOriginsPlaceWithinATile)
 {
-    tile(1, 1).kind = Rock;
-    tile(1, 1).debris = 2;
-    tile(4, 1).debris = 6;  // outside the table: nothing
-    lookFrom(0, 0);
-    // The fade would cover the debris of its own tile; without it the debris shows.
-    BITMAP* rockFade = map->rockFade;
-    map->rockFade = nullptr;
-    map->drawDebrisAndFades(view);
-    map->rockFade = rockFade;
-    EXPECT_TRUE(shows(68, 64, DebrisRgb[2]));
-    EXPECT_FALSE(shows(63, 68, DebrisRgb[2]));
-    EXPECT_TRUE(shows(4 * 64 + 8, 72, Black));
-
-    map->drawWaterAndRock(view);
-    // The rock picture's marker is at (40, 40) of a picture placed at (32, 32).
-    EXPECT_TRUE(shows(72, 72, RockMarker));
-    EXPECT_TRUE(shows(71, 71, RockRgb));
-}
-
-TEST_F(MapDrawing, NegativeOriginScrollsByItsPlaceWithinATileAndFadesLieUnderTheTerrain)
-{
-    lookFrom(-10, 5);  // ox 54, oy 5
-    map->drawGround(view);
-    // Dirt pictures at (-54 + 128 i, -5 + 128 j); their markers 40 px in.
-    EXPECT_TRUE(shows(114, 35, DirtMarker));
-    EXPECT_TRUE(shows(113, 34, Dirt));
-    EXPECT_TRUE(shows(-14 + 128 * 6, 35 + 128 * 5, DirtMarker)) << "the last row and column";
-
-    // Tile (3, 3) has its corner at world (192, 192), on screen at (202, 187).
+    for (BITMAP** picture : {&map.dirt, &map.water, &map.rock})
+        world.paint(*picture, 128, 128, Mark, 40, 40, false);
+    world.paint(world.debris->debrisSprites[2], 64, 64, Mark, 2, 2, false);
     tile(3, 3).kind = Water;
-    map->drawDebrisAndFades(view);
-    EXPECT_TRUE(shows(202 - 20, 187 + 20, WaterFade)) << "over the neighbour's near half";
-    map->drawWaterAndRock(view);
-    EXPECT_TRUE(shows(202 - 32 + 40, 187 - 32 + 40, WaterMarker));
-    EXPECT_FALSE(shows(202 - 32 + 39, 187 - 32 + 39, WaterMarker));
-    EXPECT_TRUE(shows(202 - 20, 187 + 20, WaterRgb));
+    tile(1, 3).kind = Rock;
+    tile(5, 1).debris = 2;
+    lookFrom(-10, 5);  // ox 54, oy 5: tile (x, y) has its corner at (64 x + 10, 64 y - 5)
+    map.drawGround(view);
+    map.drawDebrisAndFades(view);
+    map.drawWaterAndRock(view);
+    // First pixel of each mark: dirt every 128 px from (-54, -5); debris at
+    // its tile's corner, water and rock 32 px up and left of it.
+    for (auto [x, y] : {std::array{-54 + 128 + 38, -5 + 38}, {202 - 32 + 38, 187 - 32 + 38}, {74 - 32 + 38, 187 - 32 + 38},
+                        {330, 59}}) {
+        EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
+        EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
+    }
 }
 
-// One frame as the game draws it, without actors: the sight reveal sits
-// between the water-and-rock layer and the fog.
-struct FogFrames : MapDrawing {
-    Sight sight;
-    Vector elf = at(3232, 3232);  // centre of tile (50, 50)
-
-    FogFrames()
-    {
-        sight.tileMap = map.get();
-        lookFrom(elf.x - 400, elf.y - 350);  // ox 16, oy 2
-    }
-    void frame(double facing)
-    {
-        map->drawGround(view);
-        map->drawDebrisAndFades(view);
-        map->drawWaterAndRock(view);
-        sight.reveal(elf, facing, 400, 45);
-        map->drawFog(view);
-    }
-    int centreX(int column) { return column * 64 + 32 - static_cast<int>(view.origin->x); }
-    int centreY(int row) { return row * 64 + 32 - static_cast<int>(view.origin->y); }
-};
-
-TEST_F(FogFrames, InSightThenSeenAndHalfFoggedWhenTheElfLooksAway)
+TEST_F(MapDrawing, FogHidesTheUnseenHalfHidesWhatWasSeenAndAlwaysHidesOffTheGrid)
 {
-    const double lookingDown = 180, lookingUp = 0;
+    world.paint(map.fog, 128, 128, Fog);
+    world.paint(map.halfFog, 128, 128, HalfFog);
+    world.placeElf(3232, 3232);  // centre of tile (50, 50)
+    lookFrom(3232 - 400, 3232 - 350);
+    auto atTile = [&](int column, int row, int rgb) { return world.shows(column * 64 - 2800, row * 64 - 2850, rgb); };
     tile(50, 55).visibility = Unreachable;
-    frame(lookingDown);
+    frame(180);  // looking down
     EXPECT_EQ(tile(50, 53).visibility, InSight);
-    EXPECT_FALSE(fogged(centreX(50) + 1, centreY(53)));
-    EXPECT_EQ(tile(50, 55).visibility, Unreachable);
-    EXPECT_TRUE(fogged(centreX(50) + 1, centreY(55)));
-    EXPECT_TRUE(fogged(centreX(55), centreY(50))) << "never seen";
+    EXPECT_FALSE(atTile(50, 53, Fog) || atTile(50, 53, HalfFog));
+    EXPECT_TRUE(atTile(50, 55, Fog));
+    EXPECT_TRUE(atTile(55, 50, Fog)) << "never seen";
+    frame(0);  // looking up
+    EXPECT_TRUE(atTile(50, 53, HalfFog));
+    EXPECT_FALSE(atTile(50, 47, Fog) || atTile(50, 47, HalfFog));
 
-    frame(lookingUp);
-    EXPECT_EQ(tile(50, 53).visibility, Seen);
-    EXPECT_EQ(tile(50, 47).visibility, InSight);
-    // ox + oy is even, so the holes of the half fog are where x + y is even.
-    int x = centreX(50), y = centreY(53);
-    ASSERT_EQ((x + y) % 2, 0);
-    EXPECT_FALSE(fogged(x, y));
-    EXPECT_TRUE(fogged(x + 1, y));
-}
-
-TEST_F(FogFrames, OffTheGridIsAlwaysFullyFogged)
-{
-    elf = at(100, 100);
-    lookFrom(elf.x - 400, elf.y - 350);
-    map->outsideTile->visibility = InSight;
+    world.placeElf(100, 100);
+    lookFrom(100 - 400, 100 - 350);
+    map.outsideTile->visibility = InSight;
     frame(90);  // looking left, off the grid
-    frame(90);
-    EXPECT_EQ(map->outsideTile->visibility, Unreachable);
-    EXPECT_TRUE(fogged(201, 350));
-    EXPECT_TRUE(fogged(400, 200)) << "above the map";
-    EXPECT_FALSE(fogged(432, 382)) << "the elf's own tile";
-    EXPECT_FALSE(fogged(340, 382)) << "the first column, in sight";
+    EXPECT_TRUE(world.shows(201, 350, Fog));
+    EXPECT_TRUE(world.shows(400, 200, Fog)) << "above the map";
+    EXPECT_FALSE(world.shows(340, 382, Fog) || world.shows(340, 382, HalfFog)) << "the first column, in sight";
 }

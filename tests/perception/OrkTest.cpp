@@ -1,0 +1,211 @@
+#include <gtest/gtest.h>
+
+#include <array>
+
+#include "support/ActorWorld.h"
+#include "support/Headless.h"
+
+namespace {
+constexpr int Print[3] = {0xffff00, 0x00ffff, 0x0000ff};
+constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
+
+// The elf at (1000, 1000), drawn at screen (400, 350); world points are
+// checked on screen through at().
+struct Orks : testing::Test {
+    ActorWorld world;
+    OrkHorde& horde = *world.horde;
+
+    Orks()
+    {
+        headless::releaseInput();
+        world.placeElf(1000, 1000);
+        world.listenAt(1000, 1000);
+    }
+    ~Orks() override { headless::releaseInput(); }
+    bool shows(double x, double y, int rgb) { return world.shows(x - 600, y - 650, rgb); }
+    void putPrint(int j, double x, double y, int age, bool bloody = false)
+    {
+        horde.footprintPos[0][j]->x = x;
+        horde.footprintPos[0][j]->y = y;
+        horde.footprintAge[0][j] = age;
+        horde.footprintBloody[0][j] = bloody;
+    }
+};
+}
+
+TEST_F(Orks, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndArePushedOutOfRock)
+{
+    world.placeOrk(0, 1000, 1000);
+    horde.target[0]->y = 1100;
+    for (int t = 1; t <= 12; ++t) {
+        horde.update();
+        ASSERT_EQ(horde.pos[0]->y, 1000 + 6 * t) << "tick " << t;
+        ASSERT_EQ(horde.target[0]->y != 1100, t == 12) << "a new target once within 40 px";
+    }
+    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
+    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1030, 1000, 1045},
+                                                       std::array{17, 14, 1074, 970, 1059, 985}}) {
+        world.setRock(column, row);
+        world.placeOrk(0, x, y);
+        horde.moveOrk(0);
+        EXPECT_EQ(horde.pos[0]->x, pushedX);
+        EXPECT_EQ(horde.pos[0]->y, pushedY);
+    }
+    for (auto& column : world.map->tiles)
+        for (Tile& tile : column)
+            tile.visibility = Unreachable;
+    horde.pickWanderTarget(0);
+    EXPECT_EQ(horde.target[0]->distance(*horde.pos[0]), 0) << "no target on unreachable ground";
+}
+
+TEST_F(Orks, CloseOrksArePushedApartOnePerTick)
+{
+    horde.count = 3;
+    world.placeOrk(0, 1000, 1000);
+    world.placeOrk(1, 1030, 1000);
+    world.placeOrk(2, 2000, 1000);
+    horde.health[2] = 0;
+    horde.attackTimer[0] = horde.attackTimer[1] = 50;  // both stand still
+    horde.update();
+    EXPECT_EQ(horde.pos[1]->x, 1060);
+    horde.pos[1]->x = 1030;
+    horde.update();
+    horde.update();
+    EXPECT_EQ(horde.pos[1]->x, 1030) << "ork 2 had its turn, then ork 0";
+    EXPECT_EQ(horde.pos[0]->x, 970);
+    EXPECT_EQ(horde.pos[2]->x, 2000) << "a corpse lies still";
+}
+
+TEST_F(Orks, SurvivorsGrowKeenerAsOrksDie)
+{
+    for (auto [count, dead, range, halfAngle, pause] :
+         {std::array{7, 0, 200, 20, 17}, {7, 3, 307, 41, 15}, {49, 48, 444, 68, 12}}) {
+        horde.count = count;
+        for (int i = 0; i < count; ++i)
+            horde.health[i] = i < dead ? 0 : 2;
+        horde.update();
+        EXPECT_EQ(horde.sightRange, range) << count << " orks, " << dead << " dead";
+        EXPECT_EQ(horde.sightHalfAngle, halfAngle);
+        EXPECT_EQ(horde.attackPause, pause);
+    }
+}
+
+TEST_F(Orks, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
+{
+    for (double fled : {99.9, 100.0}) {
+        ActorWorld w;
+        w.placeElf(1000, 1000);
+        w.listenAt(1000, 1000);
+        w.placeOrk(0, 1000, 1080);
+        w.tick();
+        ASSERT_EQ(w.horde->attackTimer[0], 17);
+        w.placeElf(1000, 1080 - fled);
+        for (int t = 1; t <= 6; ++t)
+            w.tick();
+        EXPECT_FALSE(w.elf->dead);
+        EXPECT_EQ(w.horde->pos[0]->y, 1080) << "a winding-up ork stands";
+        w.tick();
+        EXPECT_EQ(w.elf->dead, fled < 100) << fled;
+        EXPECT_EQ(w.played(fled < 100 ? 14 : 15), 1);
+        EXPECT_EQ(w.sound->ringRange[0], 300.0);
+    }
+}
+
+TEST_F(Orks, StealthHidesTheElfFromSightButNotFromACloseAttack)
+{
+    horde.update();  // sight range 200, half-angle 20
+    world.placeOrk(0, 1000, 1150);
+    horde.target[0]->y = 900;  // looking toward the elf
+    mouse_b = 2;
+    horde.perceive(0);
+    EXPECT_EQ(horde.chargeTimer[0], 0);
+    mouse_b = 0;
+    horde.perceive(0);
+    EXPECT_EQ(horde.chargeTimer[0], 15);
+    EXPECT_EQ(horde.target[0]->y, 1000);
+    mouse_b = 2;
+    world.placeOrk(0, 1000, 1080);
+    horde.perceive(0);
+    EXPECT_EQ(horde.attackTimer[0], horde.attackPause);
+    world.placeOrk(0, 1000, 1080);
+    horde.health[0] = 0;
+    horde.attackTimer[0] = 0;
+    horde.perceive(0);
+    EXPECT_EQ(horde.attackTimer[0], 0) << "a corpse never winds up";
+}
+
+TEST_F(Orks, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
+{
+    world.listenAt(1000 + 650, 1000);  // 650 px: only debris 3 and 5 reach
+    world.placeElf(3000, 3000);
+    world.placeOrk(0, 1000, 1000);
+    horde.attackTimer[0] = 5;
+    for (int kind = 0; kind < 6; ++kind) {
+        world.map->tiles[15][15].debris = kind;
+        for (int phase : {1, 9}) {  // only 9 while winding up
+            horde.stepTimer[0] = phase;
+            horde.perceive(0);
+        }
+        EXPECT_EQ(world.played(kind), kind == 3 || kind == 5 ? 1 : 0) << "debris " << kind;
+    }
+    world.listenAt(1000 + 590, 1000);
+    horde.attackTimer[0] = 0;
+    horde.stepTimer[0] = 1;
+    world.map->tiles[15][15].kind = Water;
+    horde.perceive(0);
+    EXPECT_EQ(world.played(6), 1) << "water";
+}
+
+TEST_F(Orks, FramesFollowAgeAndAttackTimerAndTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpse)
+{
+    for (int k = 0; k < 3; ++k) {
+        world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
+        world.paint(horde.orkSprites[k], 100, 110, Frame[k]);
+    }
+    world.paint(horde.bloodSprite, 34, 26, 0xff0000);
+    world.placeOrk(0, 1000, 1000);
+    for (auto [age, bloody, colour] : {std::array{91, 0, Print[0]}, {90, 0, Print[1]}, {61, 0, Print[1]},
+                                       {60, 0, Print[2]}, {31, 0, Print[2]}, {30, 0, 0}, {31, 1, 0xff0000},
+                                       {30, 1, 0}}) {
+        clear_to_color(world.buffer, 0);
+        putPrint(1 + age % 2, 1000, 1000, age, bloody);  // both feet
+        horde.drawFootprint(*world.view, 0, 1 + age % 2);
+        EXPECT_TRUE(shows(1000, 1000, colour)) << "age " << age << (bloody ? " bloody" : "");
+    }
+    for (auto [timer, colour] : {std::pair{12, Frame[1]}, {11, Frame[2]}, {6, Frame[2]}, {5, Frame[0]}}) {
+        horde.attackTimer[0] = timer;
+        horde.drawOrk(*world.view, 0);
+        EXPECT_TRUE(shows(1000, 1000, colour)) << "attack timer " << timer;
+    }
+    world.paint(horde.deadSprite, 100, 110, 0x808080);
+    world.elf->update();  // facing 0: looks toward -y, eye point 60 px below
+    putPrint(1, 1000, 1080, 100);  // 80 px behind
+    putPrint(3, 1100, 1040, 100);  // 108 px behind and aside
+    putPrint(5, 1268, 665, 100);   // ahead: 477 px from the eye point, 34 degrees off
+    horde.drawFootprints(*world.view);
+    EXPECT_TRUE(shows(1000, 1080, Print[0]));
+    EXPECT_TRUE(shows(1100, 1040, 0));
+    EXPECT_TRUE(shows(1268, 665, Print[0]));
+    for (auto [y, health, colour] : {std::array{1110, 2, Frame[0]}, {1130, 2, 0}, {1300, 0, 0x808080}}) {
+        clear_to_color(world.buffer, 0);
+        world.placeOrk(0, 1000, y);
+        horde.health[0] = health;
+        horde.drawOrks(*world.view);
+        EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y;
+    }
+}
+
+TEST_F(Orks, OrksFaceTheirTargetAndPrintsTurnWithTheirHeading)
+{
+    world.paint(horde.orkSprites[0], 100, 110, 0xffffff, 50, 10, false);  // nose 90 px above the pivot (50, 100)
+    world.paint(horde.footprintSprites[0], 34, 26, 0xffffff, 2, 13, false);  // toe 15 px left of the pivot (17, 13)
+    world.placeOrk(0, 1000, 1000);
+    horde.target[0]->x = 1300;  // along (0.6, 0.8)
+    horde.target[0]->y = 1400;
+    putPrint(1, 700, 800, 100);
+    horde.footprintHeading[0][1] = 90;  // the art turns by 90 - 64 units: 36.6 degrees clockwise
+    horde.drawOrk(*world.view, 0);
+    horde.drawFootprint(*world.view, 0, 1);
+    EXPECT_TRUE(shows(1000 + 54, 1000 + 72, 0xffffff));
+    EXPECT_TRUE(shows(700 - 12, 800 - 9, 0xffffff));
+}

@@ -1,0 +1,201 @@
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstring>
+
+#include "support/ActorWorld.h"
+#include "support/Point.h"
+
+namespace {
+struct Player : testing::Test {
+    ActorWorld world;
+    Elf& elf = *world.elf;
+    DaggerSet& set = *world.elf->daggers;
+    OrkHorde& horde = *world.horde;
+
+    int throwsWhileHeld(int ticks)
+    {
+        const int before = set.inHandCount;
+        elf.fireHeld = true;
+        for (int t = 0; t < ticks; ++t)
+            elf.update();
+        return before - set.inHandCount;
+    }
+};
+}
+
+TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
+{
+    struct Case {
+        const char* keys;
+        bool stealth, bag;
+        double dx, dy;
+    };
+    for (Case c : {Case{"WD", false, false, 14, -14}, Case{"W", false, false, 0, -20}, Case{"WSD", false, false, 14, 0},
+                   Case{"W", true, false, 0, -6}, Case{"WD", true, false, 4, -4}, Case{"A", false, true, -16, 0},
+                   Case{"SA", false, true, -12, 12}}) {
+        world.placeElf(1000, 1000);
+        elf.moveUp = std::strchr(c.keys, 'W');
+        elf.moveDown = std::strchr(c.keys, 'S');
+        elf.moveLeft = std::strchr(c.keys, 'A');
+        elf.moveRight = std::strchr(c.keys, 'D');
+        elf.stealthHeld = c.stealth;
+        elf.carryingBag = c.bag;
+        elf.update();
+        EXPECT_EQ(elf.position->x, 1000 + c.dx) << c.keys << c.stealth << c.bag;
+        EXPECT_EQ(elf.position->y, 1000 + c.dy) << c.keys << c.stealth << c.bag;
+    }
+    elf.moveUp = elf.moveDown = elf.moveLeft = elf.moveRight = elf.stealthHeld = elf.carryingBag = false;
+    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
+    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1034, 1000, 1054},
+                                                       std::array{17, 14, 1074, 970, 1054, 990}}) {
+        world.setRock(column, row);
+        world.placeElf(x, y);
+        elf.update();
+        EXPECT_EQ(elf.position->x, pushedX);
+        EXPECT_EQ(elf.position->y, pushedY);
+    }
+}
+
+TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
+{
+    elf.stealthHeld = true;
+    EXPECT_EQ(throwsWhileHeld(20), 0);
+    elf.stealthHeld = false;
+    elf.carryingBag = true;
+    EXPECT_EQ(throwsWhileHeld(20), 0);
+    elf.carryingBag = false;
+    elf.facing = 90;  // the cursor lies to the left
+    EXPECT_EQ(throwsWhileHeld(1), 1);
+    EXPECT_NEAR(set.position[0]->x, 3000 - 50, 1e-3);
+    EXPECT_NEAR(set.position[0]->y, 3000, 1e-3);
+    EXPECT_EQ(throwsWhileHeld(14), 0);
+    EXPECT_EQ(throwsWhileHeld(1), 1);
+    EXPECT_EQ(throwsWhileHeld(200), 8);
+    EXPECT_EQ(elf.throwCooldown, 9) << "an empty hand still waits: the last try was 5 ticks ago";
+
+    const double spots[3][2] = {{3044.9, 3000}, {3045.0, 3000}, {3000, 3025}};
+    for (int i = 0; i < 3; ++i) {
+        set.state[i] = i < 2 ? Lying : Flying;
+        set.life[i] = 5;
+        set.heading[i] = 0;
+        set.position[i]->copyFrom(at(spots[i][0], spots[i][1]));
+    }
+    elf.dead = true;  // does nothing at all
+    elf.moveUp = true;
+    elf.update();
+    EXPECT_EQ(elf.position->y, 3000);
+    EXPECT_EQ(set.state[0], Lying);
+    elf.dead = elf.moveUp = elf.fireHeld = false;
+    elf.update();
+    EXPECT_EQ(set.state[0], InHand);
+    EXPECT_EQ(set.state[1], Lying);
+    EXPECT_EQ(set.state[2], Flying) << "flown within reach, and not caught";
+}
+
+TEST_F(Player, ElfSpriteFollowsModeAndCooldownAndTurnsItsNoseTowardTheCursor)
+{
+    const int colours[6] = {0x00ff00, 0xff0000, 0x0000ff, 0x00ffff, 0xffff80, 0x808080};
+    BITMAP** slots[6] = {&elf.frames[0], &elf.frames[1], &elf.frames[2], &elf.stealthSprite, &elf.bagSprite,
+                         &elf.deadSprite};
+    for (int k = 0; k < 6; ++k)
+        world.paint(*slots[k], 100, 130, colours[k]);
+    world.listenAt(3000, 3000);  // the elf is drawn at (400, 350)
+    for (auto [inHand, cooldown, stealth, bag, dead, k] :
+         {std::array{0, 0, 0, 0, 0, 2}, {1, 13, 0, 0, 0, 1}, {1, 12, 0, 0, 0, 2}, {1, 6, 0, 0, 0, 2},
+          {1, 5, 0, 0, 0, 0}, {1, 5, 1, 0, 0, 3}, {1, 5, 1, 1, 0, 4}, {1, 5, 1, 1, 1, 5}}) {
+        set.inHandCount = inHand;
+        elf.throwCooldown = cooldown;
+        elf.stealthHeld = stealth;
+        elf.carryingBag = bag;
+        elf.dead = dead;
+        elf.draw(*world.view);
+        EXPECT_TRUE(world.shows(400, 350, colours[k])) << "cooldown " << cooldown << " mode " << stealth << bag << dead;
+    }
+    elf.dead = elf.carryingBag = elf.stealthHeld = false;
+    world.paint(elf.frames[0], 100, 130, 0xffffff, 50, 10, false);  // nose 100 px above the pivot (50, 110)
+    elf.facing = 30;  // looks along (-sin 30, -cos 30)
+    clear_to_color(world.buffer, 0);
+    elf.draw(*world.view);
+    EXPECT_TRUE(world.shows(400 - 50, 350 - 87, 0xffffff));
+}
+
+TEST_F(Player, ThrowsTakeTheFirstDaggerInHandWhichFliesFourteenStepsAndLiesAtTheFifteenth)
+{
+    for (int i = 0; i <= DaggerSet::DaggerCount; ++i)
+        set.throwDagger(at(1000 + (i == DaggerSet::DaggerCount), 1000), 0.0);  // the last with none in hand
+    EXPECT_EQ(set.position[9]->x, 1000);
+    for (int i = 1; i < DaggerSet::DaggerCount; ++i)
+        set.state[i] = i == 2 ? InHand : Lying;
+    for (int u = 1; u <= 15; ++u) {
+        set.update();
+        ASSERT_EQ(set.state[0], u < 15 ? Flying : Lying);
+        ASSERT_NEAR(set.position[0]->y, 1000 - 50 * std::min(u, 14), 1e-9) << "update " << u;
+    }
+    EXPECT_EQ(set.inHandCount, 1);
+    set.state[0] = InHand;
+    set.throwDagger(at(2000, 2000), 0.0);
+    set.throwDagger(at(3000, 2000), 0.0);
+    EXPECT_EQ(set.position[0]->x, 2000);
+    EXPECT_EQ(set.position[2]->x, 3000);
+}
+
+TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillHitsAnOrkThere)
+{
+    world.setRock(15, 12);  // y 768 to 831 above the throw
+    world.map->tiles[40][12].visibility = Unreachable;
+    world.listenAt(1000, 950);
+    set.throwDagger(at(1000, 1000), 0.0);
+    set.throwDagger(at(2600, 1000), 0.0);
+    for (int u = 0; u < 6; ++u)
+        set.update();
+    for (int i : {0, 1}) {
+        EXPECT_EQ(set.state[i], Lying);
+        EXPECT_NEAR(set.position[i]->y, 850, 1e-9) << "and stays there";
+    }
+    EXPECT_EQ(world.played(10), 1) << "the far one is out of hearing";
+    EXPECT_EQ(world.sound->ringRange[0], 450.0);
+
+    set.throwDagger(at(1000, 1000), 0.0);
+    for (int u = 0; u < 4; ++u)
+        set.update();
+    world.placeOrk(0, 1000, 850);  // walked in where the dagger will stop
+    set.update();
+    EXPECT_EQ(world.played(7), 1);
+    EXPECT_EQ(world.sound->ringRange[2], 600.0);
+    EXPECT_EQ(horde.health[0], 1);
+    EXPECT_NEAR(set.position[2]->y, 900, 1e-9);
+}
+
+TEST_F(Player, DaggersHitEveryLivingOrkCloserThan55)
+{
+    horde.count = 4;
+    world.placeOrk(3, 1000, 1060);  // within reach only once the first hit moves the dagger back
+    world.placeOrk(0, 1000, 1055);
+    world.placeOrk(1, 900, 1000);
+    horde.health[1] = 0;
+    world.placeOrk(2, 1000, 1054.9);
+    set.throwDagger(at(1000, 1000), 0.0);
+    set.throwDagger(at(900, 1000), 0.0);
+    set.update();
+    EXPECT_EQ(horde.health[0], 2);
+    EXPECT_EQ(horde.health[1], 0);
+    EXPECT_EQ(horde.health[2], 1);
+    EXPECT_EQ(horde.chargeTimer[2], 30);
+    EXPECT_EQ(horde.health[3], 1) << "one dagger can hit two orks in a tick";
+    EXPECT_EQ(set.state[1], Flying) << "a corpse does not stop a dagger";
+}
+
+TEST_F(Player, DaggersPointAlongTheirFlightEvenLeftOfTheScreen)
+{
+    world.paint(set.sprite, 32, 32, 0xffffff, 16, 2, false);  // tip 14 px above the pivot (16, 16)
+    world.listenAt(3000, 3000);
+    set.state[0] = set.state[1] = Lying;
+    set.heading[0] = 60;
+    set.heading[1] = -90;
+    set.position[0]->copyFrom(at(3000, 3000));      // screen (400, 350), flying along (-sin 60, -cos 60)
+    set.position[1]->copyFrom(at(2600 - 8, 2950));  // screen (-8, 300), flying toward +x
+    set.draw(*world.view);
+    EXPECT_TRUE(world.shows(400 - 12, 350 - 7, 0xffffff));
+    EXPECT_TRUE(world.shows(6, 300, 0xffffff));
+}
