@@ -35,8 +35,6 @@ protected:
             game->orks->pos[i]->x = game->orks->pos[i]->y = 10;
         }
     }
-    double entranceX() const { return (game->tileMap->width + 8) * 64.0; }
-    double entranceY() const { return (game->tileMap->height + 8) * 64.0; }
 
     std::unique_ptr<Game> game;
 };
@@ -85,8 +83,8 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
     EXPECT_EQ(game->tileMap->width, 20);
     EXPECT_EQ(game->orks->count, 7);
     EXPECT_FALSE(game->elf->dead);
-    EXPECT_EQ(game->elf->position->x, 1792);
-    EXPECT_EQ(game->elf->position->y, 1792);
+    EXPECT_EQ(game->elf->position->x, 28 * 64) << "at the entrance";
+    EXPECT_EQ(game->elf->position->y, 28 * 64);
 
     key[KEY_F1] = key[KEY_F4] = 1;
     game->update();
@@ -125,17 +123,19 @@ TEST_F(GameTest, TheCameraCentresTheElfAndTheDeadKeepTheirFacing)
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
+    const double entranceX = 28 * 64.0;  // eight tiles beyond the 20-tile level, both ways
+    const double entranceY = 28 * 64.0;
     Vector& elfAt = *game->elf->position;
-    elfAt.x = entranceX() + 30;
-    elfAt.y = entranceY() + 30;
+    elfAt.x = entranceX + 30;
+    elfAt.y = entranceY + 30;
     game->bagPosition->x = elfAt.x + 40.0;
     game->bagPosition->y = elfAt.y;
     game->update();
     EXPECT_FALSE(game->elf->carryingBag) << "exactly 40.0 is out of reach";
     EXPECT_EQ(game->screens->state, Playing) << "no victory without the bag";
 
-    elfAt.x = entranceX();
-    elfAt.y = entranceY();
+    elfAt.x = entranceX;
+    elfAt.y = entranceY;
     game->bagPosition->x = elfAt.x + 39.9;
     game->bagPosition->y = elfAt.y;
     mouse_b = 2;
@@ -157,12 +157,12 @@ TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBey
     EXPECT_FALSE(game->elf->carryingBag);
     EXPECT_EQ(game->bagPosition->y, heldAtY) << "stealth drops the bag where it was";
 
-    elfAt.x = entranceX() + 1;
-    elfAt.y = entranceY();
+    elfAt.x = entranceX + 1;
+    elfAt.y = entranceY;
     game->bagPosition->copyFrom(elfAt);
     game->update();
     EXPECT_EQ(game->screens->state, Playing) << "strictly below, too";
-    elfAt.y = entranceY() + 1;
+    elfAt.y = entranceY + 1;
     game->update();
     EXPECT_EQ(game->screens->state, Victory);
 }
