@@ -104,22 +104,6 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
     EXPECT_NE(terrainOf(*game->tileMap), before) << "rebuilt on the next tick too";
 }
 
-TEST_F(GameTest, TheCameraCentresTheElfAndTheDeadKeepTheirFacing)
-{
-    startQuietSmallLevel();
-    mouse_x = 500;
-    game->update();
-    EXPECT_EQ(game->view->origin->x, game->elf->position->x - 400);
-    EXPECT_EQ(game->view->origin->y, game->elf->position->y - 350);
-
-    game->elf->dead = true;
-    game->elf->facing = 12.5;
-    mouse_x = 700;
-    mouse_y = 600;
-    game->update();
-    EXPECT_EQ(game->elf->facing, 12.5);
-}
-
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
@@ -167,9 +151,12 @@ TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBey
     EXPECT_EQ(game->screens->state, Victory);
 }
 
-TEST_F(GameTest, AStrikeKillsAndOnlySpaceRespawnsLeavingTheLevelAsItWas)
+TEST_F(GameTest, TheCameraCentresTheElfAStrikeKillsTheDeadKeepTheirFacingAndOnlySpaceRespawns)
 {
     startQuietSmallLevel();
+    game->update();
+    EXPECT_EQ(game->view->origin->x, game->elf->position->x - 400);
+    EXPECT_EQ(game->view->origin->y, game->elf->position->y - 350);
     OrkHorde& orks = *game->orks;
     orks.health[0] = 2;
     orks.pos[0]->x = game->elf->position->x + 50;
@@ -177,8 +164,12 @@ TEST_F(GameTest, AStrikeKillsAndOnlySpaceRespawnsLeavingTheLevelAsItWas)
     orks.attackTimer[0] = 11;  // counts down to the strike this tick
     game->update();
     ASSERT_TRUE(game->elf->dead);
+    game->elf->facing = 12.5;
+    mouse_x = 700;
+    mouse_y = 600;
     game->update();
     EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
+    EXPECT_EQ(game->elf->facing, 12.5);
     tickWith(KEY_SPACE);
     EXPECT_FALSE(game->elf->dead);
     EXPECT_EQ(game->deaths, 1);
