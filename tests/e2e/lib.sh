@@ -16,7 +16,8 @@ e2e_fail() {
 }
 
 e2e_cleanup() {
-  [ -n "$GAME_PID" ] && pkill -P "$GAME_PID" 2>/dev/null || true
+  # The game may outlive a polite signal once its display is gone.
+  [ -n "$GAME_PID" ] && pkill -KILL -P "$GAME_PID" 2>/dev/null || true
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
