@@ -71,7 +71,7 @@ fuzz: deps
 
 # Every benchmark, then the game under Xvfb; writes $(BUILD)/bench.json.
 bench: build
-	@tests/bench/run.sh $(BUILD)
+	@bench/run.sh $(BUILD)
 
 assets-preview: build
 	cmake --build $(BUILD) --target assets-preview

@@ -1,9 +1,7 @@
 # Shared helpers for the end-to-end tests: a private Xvfb display, a stand-in
 # xmessage, the game started in its directory, input through xdotool and
 # screenshots through ImageMagick. Source it; call e2e_setup GAME_DIR first.
-
 set -euo pipefail
-
 E2E_TMP=""
 XVFB_PID=""
 GAME_PID=""
@@ -11,13 +9,15 @@ GAME_DIR=""
 
 e2e_fail() {
   echo "FAIL: $*" >&2
-  [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/stdout" ] && { echo "--- game stdout:"; cat "$E2E_TMP/stdout"; } >&2
-  [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/stderr" ] && { echo "--- game stderr:"; tail -n 20 "$E2E_TMP/stderr"; } >&2
+  for out in stdout stderr; do
+    [ -n "$E2E_TMP" ] && [ -f "$E2E_TMP/$out" ] && { echo "--- game $out:"; tail -n 20 "$E2E_TMP/$out"; } >&2
+  done
   exit 1
 }
 
 e2e_cleanup() {
-  [ -n "$GAME_PID" ] && pkill -P "$GAME_PID" 2>/dev/null || true
+  # The game may outlive a polite signal once its display is gone.
+  [ -n "$GAME_PID" ] && pkill -KILL -P "$GAME_PID" 2>/dev/null || true
   [ -n "$GAME_PID" ] && kill "$GAME_PID" 2>/dev/null || true
   [ -n "$XVFB_PID" ] && kill "$XVFB_PID" 2>/dev/null || true
   [ -n "$E2E_TMP" ] && [ -z "${E2E_KEEP:-}" ] && rm -rf "$E2E_TMP"
@@ -31,29 +31,26 @@ e2e_setup() {
   trap e2e_cleanup EXIT
   mkdir -p "$E2E_TMP/bin"
   # allegro_message runs xmessage and waits for a click; ours records and returns.
-  cat > "$E2E_TMP/bin/xmessage" <<XM
-#!/bin/sh
-echo "\$*" >> "$E2E_TMP/xmessage.log"
-exit 0
-XM
+  printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/bin/xmessage"
   chmod +x "$E2E_TMP/bin/xmessage"
   export PATH="$E2E_TMP/bin:$PATH"
-
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   XVFB_PID=$!
-  local n=0
-  while [ ! -s "$E2E_TMP/display" ]; do
-    sleep 0.05; n=$((n + 1))
-    [ $n -gt 200 ] && e2e_fail "Xvfb did not start"
-  done
+  e2e_until 10 test -s "$E2E_TMP/display" || e2e_fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
   # Xvfb names its display a moment before it accepts connections.
-  n=0
-  until xdotool getdisplaygeometry >/dev/null 2>&1; do
-    sleep 0.05; n=$((n + 1))
-    [ $n -gt 200 ] && e2e_fail "Xvfb does not answer on $DISPLAY"
+  e2e_until 10 xdotool getdisplaygeometry >/dev/null 2>&1 || e2e_fail "Xvfb does not answer on $DISPLAY"
+}
+
+# e2e_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds.
+e2e_until() {
+  local tries=$(($1 * 10))
+  shift
+  until "$@"; do
+    tries=$((tries - 1))
+    [ "$tries" -gt 0 ] || return 1
+    sleep 0.1
   done
-  return 0
 }
 
 # e2e_start_game [DIR [PROGRAM]]: runs the game in the background from DIR.
@@ -68,26 +65,21 @@ e2e_start_game() {
 
 # e2e_wait_window: waits for the game's window and prints its id.
 e2e_wait_window() {
-  local n=0 id=""
-  while [ -z "$id" ]; do
+  local id=""
+  for _ in $(seq 150); do
     id=$(xdotool search --name . 2>/dev/null | tail -n 1 || true)
-    if [ -z "$id" ]; then
-      [ -s "$E2E_TMP/exitcode" ] && e2e_fail "game exited with code $(cat "$E2E_TMP/exitcode") before its window opened"
-      sleep 0.1; n=$((n + 1))
-      [ $n -gt 150 ] && e2e_fail "no window within 15 s"
-    fi
+    [ -n "$id" ] && break
+    [ -s "$E2E_TMP/exitcode" ] && e2e_fail "game exited with code $(cat "$E2E_TMP/exitcode") before its window opened"
+    sleep 0.1
   done
+  [ -n "$id" ] || e2e_fail "no window within 15 s"
   sleep 0.5  # let the first frames reach the screen
   echo "$id"
 }
 
 # e2e_wait_exit SECONDS: waits for the game to end; prints its exit code.
 e2e_wait_exit() {
-  local limit=$1 n=0
-  while [ ! -s "$E2E_TMP/exitcode" ]; do
-    sleep 0.05; n=$((n + 1))
-    [ $n -gt $((limit * 20)) ] && e2e_fail "game still running after $limit s"
-  done
+  e2e_until "$1" test -s "$E2E_TMP/exitcode" || e2e_fail "game still running after $1 s"
   cat "$E2E_TMP/exitcode"
 }
 
@@ -135,4 +127,9 @@ e2e_wait_title() {
     [ $n -gt 150 ] && e2e_fail "no window titled \"$1\" within 15 s: $(wmctrl -l)"
   done
   echo "$id"
+}
+
+# e2e_count FILE WxH+X+Y FX: how many pixels of the area the expression holds for.
+e2e_count() {
+  convert "$1" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:int(mean*w*h+0.5)]' info:
 }

@@ -1,87 +1,165 @@
 #include "reliability/Soak.h"
 
+#include <allegro.h>
+
+#include <algorithm>
+#include <cmath>
+#include <random>
+
 #include "core/Game.h"
-#include "reliability/Invariants.h"
-#include "reliability/SoakInput.h"
 
 namespace {
-int daggersOut(const Game& game)
+// Orks stay near the grid: probes off it read rock and push them back, and
+// separation moves one by at most 60 px, so a tile of slack is plenty.
+constexpr double GridPixels = TileMap::GridSize * TileMap::TileSize;
+constexpr double Slack = TileMap::TileSize;
+constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
+constexpr int MoveKeys[] = {KEY_W, KEY_A, KEY_S, KEY_D};
+
+bool within(double value, double low, double high)
 {
-    int out = 0;
-    for (int k = 0; k < DaggerSet::DaggerCount; ++k)
-        out += game.elf->daggers->state[k] == Flying;
-    return out;
+    return low <= value && value <= high;
 }
 
-// Counts what happened in one tick, from the state before and after it.
-struct TickWatch {
-    bool wasDead;
-    int wasScreen;
-    int wasAlive;
-    int wasFlying;
-    int wasDeaths;
+bool finite(const Vector& v)
+{
+    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+}
 
-    explicit TickWatch(const Game& game)
-        : wasDead(game.elf->dead),
-          wasScreen(game.screens->state),
-          wasAlive(game.orks->aliveCount),
-          wasFlying(daggersOut(game)),
-          wasDeaths(game.deaths)
-    {
-    }
-
-    void count(const Game& game, bool levelStarted, SoakReport& report) const
-    {
-        if (levelStarted) {
-            ++report.levelStarts;
-            return;
+std::string brokenTile(const TileMap& map)
+{
+    for (int x = 0; x < TileMap::GridSize; ++x)
+        for (int y = 0; y < TileMap::GridSize; ++y) {
+            const Tile& tile = map.tiles[x][y];
+            if (!within(tile.kind, Floor, Rock) || !within(tile.visibility, Unreachable, InSight)
+                || (tile.debris != -1 && !(within(tile.debris, 0, 5) && tile.kind == Floor)))
+                return "tile " + std::to_string(x) + "," + std::to_string(y) + ": kind, fog or debris";
         }
-        // A strike and a respawn can fall in the same tick.
-        report.deaths += !wasDead && (game.elf->dead || game.deaths > wasDeaths);
-        report.respawns += game.deaths - wasDeaths;
-        report.victories += wasScreen == Playing && game.screens->state == Victory;
-        if (game.orks->aliveCount < wasAlive)
-            report.orkKills += wasAlive - game.orks->aliveCount;
-        if (daggersOut(game) > wasFlying)
-            report.throws += daggersOut(game) - wasFlying;
-    }
-};
+    return "";
+}
 
-bool noteProblem(SoakReport& report, long tick, const std::string& problem)
+std::string brokenElf(const Game& game)
 {
-    if (problem.empty())
-        return false;
-    report.problem = problem;
-    report.problemTick = tick;
-    return true;
-}
+    const Elf& elf = *game.elf;
+    // Rock pushes the elf back before it comes to rest, and off the grid is rock.
+    if (!finite(*elf.position) || !std::isfinite(elf.facing) || !within(elf.position->x, 0, GridPixels)
+        || !within(elf.position->y, 0, GridPixels) || game.tileMap->tileAt(*elf.position).kind == Rock)
+        return "elf off the grid or inside rock";
+    return within(elf.throwCooldown, 0, 14) && within(elf.daggers->inHandCount, 0, 10) ? "" : "elf's counters";
 }
 
-SoakReport runSoak(Game& game, const SoakSettings& settings)
+std::string brokenOrk(const OrkHorde& orks, bool counted)
+{
+    int living = 0;
+    for (int i = 0; i < orks.count; ++i) {
+        living += orks.health[i] > 0;
+        if (!within(orks.health[i], 0, 2) || !within(orks.chargeTimer[i], 0, 30)
+            || !within(orks.attackTimer[i], 0, 18) || !within(orks.stepTimer[i], 0, 16)
+            || !finite(*orks.pos[i]) || !within(orks.pos[i]->x, -Slack, GridPixels + Slack)
+            || !within(orks.pos[i]->y, -Slack, GridPixels + Slack))
+            return "ork " + std::to_string(i) + ": health, timers or place";
+    }
+    // The horde counts the living after its orks move, on every tick of play.
+    return !counted || living == orks.aliveCount ? "" : "aliveCount is not the number of living orks";
+}
+
+class Player {
+public:
+    explicit Player(uint32_t seed) : random(seed) {}
+
+    // Sets the input of the next tick; returns whether it holds a level key.
+    bool play(const Game& game)
+    {
+        for (int k = 0; k < KEY_MAX; ++k)
+            key[k] = 0;
+        if (--stretch <= 0) {
+            stretch = 5 + random() % 76;
+            moveKeys = random() % 16;  // opposite keys together, too
+            fireChance = random() % 3 == 0 ? 1.0 : 0.05;
+            stealth = random() % 7 == 0;
+            targetX = random() % 800;
+            targetY = random() % 700;
+        }
+        mouseX += (targetX - mouseX) / 8;  // the mouse sweeps toward the stretch's point
+        mouseY += (targetY - mouseY) / 8;
+        for (int k = 0; k < 4; ++k)
+            key[MoveKeys[k]] = (moveKeys >> k) & 1;
+        mouse_x = static_cast<int>(mouseX);
+        mouse_y = static_cast<int>(mouseY);
+        mouse_b = (chance(fireChance) ? 1 : 0) | (stealth ? 2 : 0);
+        key[KEY_SPACE] = chance(game.elf->dead ? 0.08 : 0.01);
+        // Mostly the small level: there orks, the bag and the entrance meet soon.
+        const bool levelKey = chance(game.screens->state == Playing ? 1.0 / 4000 : 1.0 / 20);
+        if (levelKey)
+            key[LevelKeys[chance(0.5) ? 0 : random() % 4]] = 1;
+        return levelKey;
+    }
+
+private:
+    bool chance(double p) { return random() < p * random.max(); }
+
+    std::minstd_rand random;
+    int stretch = 0;
+    int moveKeys = 0;
+    double fireChance = 0.0;
+    bool stealth = false;
+    double mouseX = 400, mouseY = 350, targetX = 400, targetY = 350;
+};
+}
+
+uint64_t terrainOf(const TileMap& map)
+{
+    uint64_t hash = 1469598103934665603ull;  // FNV-1a
+    for (const auto& column : map.tiles)
+        for (const Tile& tile : column)
+            hash = (hash ^ static_cast<uint64_t>(tile.kind + 4 * (tile.debris + 1))) * 1099511628211ull;
+    return hash;
+}
+
+std::string findBrokenInvariant(const Game& game)
+{
+    if (!within(game.screens->state, Playing, Victory) || game.deaths < 0 || !finite(*game.view->origin)
+        || !finite(*game.aimPoint) || !finite(*game.bagPosition) || game.tileMap->outsideTile->kind != Rock)
+        return "screen, deaths, camera, aim, bag or off-grid rock";
+    for (const std::string& broken : {brokenTile(*game.tileMap), brokenElf(game),
+                                      brokenOrk(*game.orks, game.screens->state != Intro)})
+        if (!broken.empty())
+            return broken;
+    return "";
+}
+
+SoakReport runSoak(Game& game, long ticks, int drawEvery, uint32_t seed, const std::function<void()>& afterDraw)
 {
     SoakReport report;
-    SoakInput input(settings.seed);
-    uint64_t terrain = terrainFingerprint(game);
-    for (long tick = 0; tick < settings.ticks; ++tick) {
-        input.apply(game);
-        TickWatch watch(game);
+    Player player(seed);
+    uint64_t terrain = terrainOf(*game.tileMap);
+    for (long tick = 0; tick < ticks && report.problem.empty(); ++tick) {
+        const bool levelKey = player.play(game);
+        const bool wasDead = game.elf->dead;
+        const int wasAlive = game.orks->aliveCount;
+        const int wasDeaths = game.deaths;
         game.update();
         report.ticksRun = tick + 1;
-        const bool levelStarted = input.levelKeyHeld();
-        watch.count(game, levelStarted, report);
-        if (noteProblem(report, tick, findBrokenInvariant(game)))
-            break;
-        // Kind and debris are fixed from one level start to the next.
-        const uint64_t now = terrainFingerprint(game);
-        if (!levelStarted && now != terrain && noteProblem(report, tick, "terrain changed during play"))
-            break;
-        terrain = now;
-        if (tick % settings.drawEvery == 0) {
-            game.draw();
-            ++report.framesDrawn;
-            if (noteProblem(report, tick, findBrokenInvariant(game)))
-                break;
+        report.levelStarts += levelKey;
+        if (!levelKey) {
+            report.deaths += !wasDead && (game.elf->dead || game.deaths > wasDeaths);
+            report.respawns += game.deaths - wasDeaths;
+            report.orkKills += std::max(0, wasAlive - game.orks->aliveCount);
+            // Kind and debris are fixed from one level start to the next.
+            if (terrainOf(*game.tileMap) != terrain)
+                report.problem = "terrain changed during play";
         }
+        terrain = terrainOf(*game.tileMap);
+        if (report.problem.empty())
+            report.problem = findBrokenInvariant(game);
+        if (report.problem.empty() && tick % drawEvery == 0) {
+            game.draw();
+            report.problem = findBrokenInvariant(game);
+            if (afterDraw)
+                afterDraw();
+        }
+        if (!report.problem.empty())
+            report.problem += " (tick " + std::to_string(tick) + ")";
     }
     return report;
 }

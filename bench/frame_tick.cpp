@@ -12,7 +12,7 @@
 
 #include "core/Game.h"
 #include "support/Headless.h"
-#include "support/WanderingElf.h"
+#include "WanderingElf.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
 

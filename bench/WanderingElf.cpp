@@ -1,4 +1,4 @@
-#include "support/WanderingElf.h"
+#include "WanderingElf.h"
 
 #include <allegro.h>
 

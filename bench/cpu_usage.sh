@@ -6,7 +6,7 @@
 # Prints "cpu_percent_intro N" and "cpu_percent_playing N", each followed by
 # the main thread's share (the game loop, update, draw and the blit to the
 # window); the rest is the library's own timer and X input threads.
-source "$(dirname "$0")/../e2e/lib.sh"
+source "$(dirname "$0")/../tests/e2e/lib.sh"
 e2e_setup "$1"
 seconds=${2:-10}
 ticks_per_second=$(getconf CLK_TCK)
