@@ -34,43 +34,6 @@ void walkGrid(TileMap& map, View& view, Visit visit)
             visit(map.tileAt(view.toWorld(cursor)), cx - ox - Overhang, cy - oy - Overhang);
         }
 }
-
-void drawGround(TileMap& map, View& view)
-{
-    const int ox = scrollOffset(view.origin->x);
-    const int oy = scrollOffset(view.origin->y);
-    for (int cy = 0; cy < SCREEN_H + 128; cy += 128)
-        for (int cx = 0; cx < SCREEN_W + 128; cx += 128)
-            drawPicture(view.buffer, map.dirt, cx - ox, cy - oy);
-}
-
-void drawDebrisAndFades(TileMap& map, View& view)
-{
-    walkGrid(map, view, [&](Tile& tile, double x, double y) {
-        if (tile.debris >= 0 && tile.debris < Debris::KindCount)
-            drawPicture(view.buffer, map.debrisSource->debrisSprites[tile.debris], x + Overhang, y + Overhang);
-        drawPicture(view.buffer, tile.kind == Water ? map.waterFade : tile.kind == Rock ? map.rockFade : nullptr, x, y);
-    });
-}
-
-void drawWaterAndRock(TileMap& map, View& view)
-{
-    walkGrid(map, view, [&](Tile& tile, double x, double y) {
-        drawPicture(view.buffer, tile.kind == Water ? map.water : tile.kind == Rock ? map.rock : nullptr, x, y);
-        if (tile.visibility == InSight)
-            tile.visibility = Seen;
-    });
-}
-
-void drawFog(TileMap& map, View& view)
-{
-    map.outsideTile->visibility = Unreachable;
-    walkGrid(map, view, [&](Tile& tile, double x, double y) {
-        drawPicture(view.buffer, tile.visibility < Seen ? map.fog : tile.visibility == Seen ? map.halfFog : nullptr, x,
-                    y);
-    });
-}
-
 }
 
 void drawReferenceFrame(Game& game)
@@ -78,10 +41,20 @@ void drawReferenceFrame(Game& game)
     View& view = *game.view;
     TileMap& map = *game.tileMap;
     clear_to_color(game.backBuffer, makecol(0, 0, 0));
-    drawGround(map, view);
+    for (int cy = 0; cy < SCREEN_H + 128; cy += 128)
+        for (int cx = 0; cx < SCREEN_W + 128; cx += 128)
+            drawPicture(view.buffer, map.dirt, cx - scrollOffset(view.origin->x), cy - scrollOffset(view.origin->y));
     game.orks->drawFootprints(view);
-    drawDebrisAndFades(map, view);
-    drawWaterAndRock(map, view);
+    walkGrid(map, view, [&](Tile& tile, double x, double y) {
+        if (tile.debris >= 0 && tile.debris < Debris::KindCount)
+            drawPicture(view.buffer, map.debrisSource->debrisSprites[tile.debris], x + Overhang, y + Overhang);
+        drawPicture(view.buffer, tile.kind == Water ? map.waterFade : tile.kind == Rock ? map.rockFade : nullptr, x, y);
+    });
+    walkGrid(map, view, [&](Tile& tile, double x, double y) {
+        drawPicture(view.buffer, tile.kind == Water ? map.water : tile.kind == Rock ? map.rock : nullptr, x, y);
+        if (tile.visibility == InSight)
+            tile.visibility = Seen;
+    });
     if (!game.elf->carryingBag) {
         const Vector& bag = view.toScreen(*game.bagPosition);
         drawPicture(view.buffer, game.bagSprite, static_cast<int>(bag.x - 32), static_cast<int>(bag.y - 32));
@@ -91,8 +64,13 @@ void drawReferenceFrame(Game& game)
         game.sight->reveal(*game.elf->position, game.elf->facing, game.elf->viewRange, game.elf->viewHalfAngle);
     game.elf->draw(view);
     game.orks->drawOrks(view);
-    if (game.screens->state != Intro)
-        drawFog(map, view);
+    if (game.screens->state != Intro) {
+        map.outsideTile->visibility = Unreachable;
+        walkGrid(map, view, [&](Tile& tile, double x, double y) {
+            BITMAP* fog = tile.visibility < Seen ? map.fog : tile.visibility == Seen ? map.halfFog : nullptr;
+            drawPicture(view.buffer, fog, x, y);
+        });
+    }
     if (!game.elf->dead) {
         game.sound->drawRings();
         game.elf->draw(view);

@@ -4,8 +4,7 @@
 
 // Allegro without a display: SYSTEM_NONE, 16-bit colour, and an 800 x 700
 // memory screen behind a harness-owned driver record so that SCREEN_W and
-// SCREEN_H read 800 and 700. Tests simulate the player through key[],
-// mouse_x, mouse_y and mouse_b.
+// SCREEN_H read 800 and 700. Tests play through key[] and the mouse.
 namespace headless {
 
 constexpr int ScreenWidth = 800;
