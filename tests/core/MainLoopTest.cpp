@@ -15,21 +15,12 @@ void interrupts(int count)
     for (int i = 0; i < count; ++i)
         onTimer();
 }
-
-class MainLoop : public testing::Test {
-protected:
-    void SetUp() override
-    {
-        resetTickClock();
-        ticksRun = pauses = 0;
-        key[KEY_ESC] = 0;
-        closeRequested = false;
-    }
-};
 }
 
-TEST_F(MainLoop, OneTickPerFourteenInterruptsAndNeverTwoInAPass)
+TEST(MainLoop, OneTickPerFourteenInterruptsNeverTwoInAPassAndNoneInTheBackground)
 {
+    resetTickClock();
+    ticksRun = pauses = 0;
     interrupts(13);
     EXPECT_TRUE(runLoopPass(Hooks));
     EXPECT_EQ(ticksRun, 0);
@@ -38,10 +29,24 @@ TEST_F(MainLoop, OneTickPerFourteenInterruptsAndNeverTwoInAPass)
     EXPECT_TRUE(runLoopPass(Hooks));
     EXPECT_EQ(ticksRun, 1);
     EXPECT_EQ(pauses, 3);
+
+    resetTickClock();
+    interrupts(13);
+    holdTicks();
+    interrupts(14 * 5);
+    EXPECT_TRUE(runLoopPass(Hooks));
+    EXPECT_EQ(ticksRun, 1);
+    releaseTicks();
+    interrupts(13);  // the 13 counted before the switch are gone too
+    EXPECT_FALSE(tickPending);
+    interrupts(1);
+    EXPECT_TRUE(runLoopPass(Hooks));
+    EXPECT_EQ(ticksRun, 2);
 }
 
-TEST_F(MainLoop, EscapeOrTheCloseButtonEndsTheLoopAfterThePendingTick)
+TEST(MainLoop, EscapeOrTheCloseButtonEndsTheLoopAfterThePendingTick)
 {
+    ticksRun = 0;
     key[KEY_ESC] = 1;
     tickPending = true;
     EXPECT_FALSE(runLoopPass(Hooks));
@@ -49,20 +54,6 @@ TEST_F(MainLoop, EscapeOrTheCloseButtonEndsTheLoopAfterThePendingTick)
     onCloseButton();
     tickPending = true;
     EXPECT_FALSE(runLoopPass(Hooks));
+    closeRequested = false;
     EXPECT_EQ(ticksRun, 2);
-}
-
-TEST_F(MainLoop, NoTickInTheBackgroundAndNoneSavedUpForTheReturn)
-{
-    interrupts(13);
-    holdTicks();
-    interrupts(14 * 5);
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 0);
-    releaseTicks();
-    interrupts(13);  // the 13 counted before the switch are gone too
-    EXPECT_FALSE(tickPending);
-    interrupts(1);
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 1);
 }
