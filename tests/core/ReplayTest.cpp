@@ -28,27 +28,6 @@ std::string readReplayFile(const std::string& name)
     return text.str();
 }
 
-// Holds the input of one line, "<ticks> <keys> <mouse x> <mouse y> <buttons>",
-// as the player would; returns its ticks, or -1 for a malformed line.
-long hold(const std::string& line)
-{
-    std::istringstream fields(line);
-    long ticks = 0;
-    int x = 0, y = 0;
-    std::string keys, buttons;
-    if (!(fields >> ticks >> keys >> x >> y >> buttons))
-        return -1;
-    for (int k = 0; k < KEY_MAX; ++k)
-        key[k] = 0;
-    for (char letter : keys)
-        if (const char* found = std::strchr(KeyLetters, letter))
-            key[KeyCodes[found - KeyLetters]] = 1;
-    mouse_x = x;
-    mouse_y = y;
-    mouse_b = (buttons.find('L') != std::string::npos ? 1 : 0) | (buttons.find('R') != std::string::npos ? 2 : 0);
-    return ticks;
-}
-
 // Screen, level, the elf, the bag, deaths, every ork, the daggers and a hash of the fog.
 std::string summarize(const Game& game)
 {
@@ -87,11 +66,22 @@ TEST_P(GoldenReplay, EndsInItsRecordedState)
     std::unique_ptr<Game> game(new Game());
     std::istringstream lines(readReplayFile(name + ".replay"));
     std::string line;
+    // One line per run of equal ticks: "<ticks> <keys> <mouse x> <mouse y> <buttons>".
     while (std::getline(lines, line)) {
+        std::istringstream fields(line);
+        long ticks = 0;
+        int x = 0, y = 0;
+        std::string keys, buttons;
         if (line.empty() || line[0] == '#')
             continue;
-        const long ticks = hold(line);
-        ASSERT_GE(ticks, 0) << line;
+        ASSERT_TRUE(fields >> ticks >> keys >> x >> y >> buttons) << line;
+        headless::releaseInput();
+        for (char letter : keys)
+            if (const char* found = std::strchr(KeyLetters, letter))
+                key[KeyCodes[found - KeyLetters]] = 1;
+        mouse_x = x;
+        mouse_y = y;
+        mouse_b = (buttons.find('L') != std::string::npos ? 1 : 0) | (buttons.find('R') != std::string::npos ? 2 : 0);
         for (long t = 0; t < ticks; ++t) {
             game->update();
             game->draw();

@@ -1,7 +1,6 @@
 #include "support/Headless.h"
 
 #include <cerrno>
-#include <cstdio>
 #include <cstdlib>
 #include <string>
 
@@ -9,17 +8,12 @@ namespace headless {
 
 namespace {
 GFX_DRIVER fakeDriver;
-bool started = false;
 }
 
 void start()
 {
-    if (started)
-        return;
-    started = true;
     install_allegro(SYSTEM_NONE, &errno, atexit);
     set_color_depth(16);
-    fakeDriver = GFX_DRIVER();
     fakeDriver.name = "headless";
     fakeDriver.w = ScreenWidth;
     fakeDriver.h = ScreenHeight;

@@ -10,7 +10,7 @@ namespace headless {
 constexpr int ScreenWidth = 800;
 constexpr int ScreenHeight = 700;
 
-// Idempotent; the test programs' main calls it once.
+// Called once, by the main of each program.
 void start();
 
 // Releases every key and button and puts the mouse at (0, 0).
