@@ -9,6 +9,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
+#include <iterator>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -23,9 +24,7 @@ constexpr int KeyCodes[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4, KEY_W, KEY_A, KEY_S,
 std::string readReplayFile(const std::string& name)
 {
     std::ifstream in(std::string(ORKCAVE_REPLAY_DIR) + "/" + name);
-    std::ostringstream text;
-    text << in.rdbuf();
-    return text.str();
+    return std::string(std::istreambuf_iterator<char>(in), {});
 }
 
 // Screen, level, the elf, the bag, deaths, every ork, the daggers and a hash of the fog.

@@ -40,8 +40,6 @@ TEST(Soak, TwentyThousandTicksKeepEveryInvariantAndDrawAsPlainSpritesDo)
     EXPECT_EQ(report.problem, "");
     EXPECT_EQ(report.ticksRun, 20000);
     EXPECT_EQ(firstWrong, "");
-    EXPECT_GT(report.levelStarts, 0);
     EXPECT_GT(report.orkKills, 0);
-    EXPECT_GT(report.deaths, 0);
     EXPECT_GT(report.respawns, 0);
 }

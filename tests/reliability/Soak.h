@@ -8,9 +8,7 @@ class Game;
 
 struct SoakReport {
     long ticksRun = 0;
-    long levelStarts = 0;
-    long deaths = 0;
-    long respawns = 0;
+    long respawns = 0;  // each after a death
     long orkKills = 0;
     std::string problem;  // "" when every invariant held on every tick
 };

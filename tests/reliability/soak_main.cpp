@@ -14,8 +14,8 @@ int main(int argc, char** argv)
     const uint32_t seed = argc > 3 ? std::strtoul(argv[3], nullptr, 10) : 1;
     headless::start();
     const SoakReport report = runSoak(*new Game(), ticks, drawEvery, seed);
-    std::printf("soak: %ld ticks (drawn every %d), seed %u: %ld level starts, %ld ork kills, %ld deaths, %ld respawns\n",
-                report.ticksRun, drawEvery, seed, report.levelStarts, report.orkKills, report.deaths, report.respawns);
+    std::printf("soak: %ld ticks (drawn every %d), seed %u: %ld ork kills, %ld respawns\n", report.ticksRun,
+                drawEvery, seed, report.orkKills, report.respawns);
     std::printf("soak: %s\n", report.problem.empty() ? "every invariant held on every tick" : report.problem.c_str());
     return report.problem.empty() ? 0 : 1;
 }
