@@ -60,7 +60,6 @@ class GoldenReplay : public testing::TestWithParam<const char*> {};
 TEST_P(GoldenReplay, EndsInItsRecordedState)
 {
     const std::string name = GetParam();
-    headless::releaseInput();
     std::srand(1);
     std::unique_ptr<Game> game(new Game());
     std::istringstream lines(readReplayFile(name + ".replay"));
@@ -86,7 +85,6 @@ TEST_P(GoldenReplay, EndsInItsRecordedState)
             game->draw();
         }
     }
-    headless::releaseInput();
     EXPECT_EQ(summarize(*game), readReplayFile(name + ".expected"));
     const char* shots = std::getenv("ORKCAVE_SHOTS");
     if (shots && game->screens->state == Victory)
