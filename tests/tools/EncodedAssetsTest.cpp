@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <png.h>
 
+#include <algorithm>
 #include <cmath>
 #include <cstdint>
 #include <string>
@@ -14,63 +15,59 @@
 
 namespace {
 
-uint64_t fingerprint(const uint8_t* bytes, size_t n)
+uint64_t fingerprint(const void* data, size_t n)
 {
     uint64_t h = 14695981039346656037ull;
     for (size_t i = 0; i < n; ++i)
-        h = (h ^ bytes[i]) * 1099511628211ull;
+        h = (h ^ static_cast<const uint8_t*>(data)[i]) * 1099511628211ull;
     return h;
 }
 
-// Signed samples of a 16-bit mono WAV (Allegro keeps them offset by 0x8000).
-std::vector<int> loadSamples(const std::string& name)
-{
-    SAMPLE* s = load_wav(("sounds/" + name + ".wav").c_str());
-    if (!s || s->bits != 16 || s->stereo)
-        return {};
-    const uint16_t* data = static_cast<const uint16_t*>(s->data);
-    std::vector<int> out(data, data + s->len);
-    for (int& v : out)
-        v -= 0x8000;
-    destroy_sample(s);
-    return out;
-}
-
-constexpr int FullScale = 32768;
-const double Silence = FullScale * std::pow(10.0, -60.0 / 20.0);
-constexpr int SampleRate = 22050;
-constexpr size_t Tail = SampleRate * 5 / 1000;
-
-double rms(const std::vector<int>& s, size_t from)
+// The level of samples [from, to) of a 16-bit sample, as a share of full scale.
+double level(const SAMPLE* s, size_t from, size_t to)
 {
     double sum = 0.0;
-    for (size_t i = from; i < s.size(); ++i)
-        sum += double(s[i]) * s[i];
-    return std::sqrt(sum / double(s.size() - from));
+    for (size_t i = from; i < to; ++i)
+        sum += std::pow((static_cast<const uint16_t*>(s->data)[i] - 0x8000) / 32768.0, 2);
+    return std::sqrt(sum / double(to - from));
 }
 
-// Which samples were fingerprinted: all but the fades' reach.
-struct Unchanged {
-    const char* name;
-    size_t length, skipHead, skipTail;
-    uint64_t print;
-};
-const Unchanged Sounds[] = {
-    {"bone", 6615, 0, 0, 0x49698beb6744e94cull},        {"glass", 16537, 0, 0, 0x3f51b0f2e5d10426ull},
-    {"ducky", 7497, 0, 1000, 0xa9d531082c3600ceull},    {"splash", 11025, 100, 1000, 0x812b4b007e709c73ull},
-    {"warg", 16537, 0, 1000, 0x2e83ebee4f4a5e8eull},    {"splat", 7717, 0, 1000, 0x3231e5e7637bc163ull}};
+const double Silence = std::pow(10.0, -60.0 / 20.0);
+constexpr size_t Window = 22050 / 50;  // 20 ms
+constexpr size_t Tail = 22050 * 5 / 1000;
 
 }
 
-TEST(EncodedAssets, SamplesKeepTheirAudioAndStartAndEndInSilence)
+TEST(EncodedAssets, SamplesKeepTheirAudioShareOneLoudnessAndStartAndEndInSilence)
 {
-    for (const Unchanged& u : Sounds) {
-        std::vector<int> s = loadSamples(u.name);
-        ASSERT_EQ(s.size(), u.length) << u.name;
-        std::vector<int16_t> body(s.begin() + u.skipHead, s.end() - u.skipTail);
-        EXPECT_EQ(fingerprint(reinterpret_cast<const uint8_t*>(body.data()), body.size() * 2), u.print) << u.name;
-        EXPECT_LT(std::abs(s.front()), Silence) << u.name << " clicks as it starts";
-        EXPECT_LT(rms(s, s.size() - Tail), Silence) << u.name << " clicks as it ends";
+    // Which samples were fingerprinted: all but the fades' reach.
+    struct Unchanged {
+        const char* name;
+        size_t length, skipHead, skipTail;
+        uint64_t print;
+    };
+    const Unchanged sounds[] = {
+        {"bone", 6615, 0, 0, 0x49698beb6744e94cull},      {"glass", 16537, 0, 0, 0x3f51b0f2e5d10426ull},
+        {"ducky", 7497, 0, 1000, 0xa9d531082c3600ceull},  {"splash", 11025, 100, 1000, 0x812b4b007e709c73ull},
+        {"warg", 16537, 0, 1000, 0x2e83ebee4f4a5e8eull},  {"splat", 7717, 0, 1000, 0x3231e5e7637bc163ull}};
+    double shared = 0.0;  // the loudest 20 ms of the first sample
+    for (const Unchanged& u : sounds) {
+        SAMPLE* s = load_wav(("sounds/" + std::string(u.name) + ".wav").c_str());
+        ASSERT_TRUE(s && s->bits == 16 && !s->stereo && s->len == u.length) << u.name;
+        // Allegro keeps the samples offset by 0x8000; the prints were of signed ones.
+        std::vector<int16_t> body(static_cast<const uint16_t*>(s->data) + u.skipHead,
+                                  static_cast<const uint16_t*>(s->data) + s->len - u.skipTail);
+        for (int16_t& v : body)
+            v ^= int16_t(0x8000);
+        EXPECT_EQ(fingerprint(body.data(), body.size() * 2), u.print) << u.name;
+        EXPECT_LT(level(s, 0, 1), Silence) << u.name << " clicks as it starts";
+        EXPECT_LT(level(s, s->len - Tail, s->len), Silence) << u.name << " clicks as it ends";
+        double loudest = 0.0;
+        for (size_t at = 0; at + Window <= s->len; at += Window / 2)
+            loudest = std::max(loudest, level(s, at, at + Window));
+        shared = shared ? shared : loudest;
+        EXPECT_NEAR(loudest, shared, shared / 10) << u.name << " stands out from the others";
+        destroy_sample(s);
     }
 }
 
