@@ -121,8 +121,10 @@ TEST(Assets, SpritesAreOutlinedLitFromTheLeftAndTheFramesOfAFamilyDiffer)
     EXPECT_GT(litLeft, 3 * litRight);
 }
 
-TEST(Assets, TheDaggerTurnsAboutItsMiddleOldFootprintsFadeAndVictoryIsBloodless)
+TEST(Assets, TheCrosshairMarksItsCentreTheDaggerTurnsAboutItsMiddleOldFootprintsFadeAndVictoryIsBloodless)
 {
+    Picture crosshair("crosshair");
+    EXPECT_GE(crosshair.at(crosshair.w / 2, crosshair.h / 2), 0) << "no mark at the aim point";
     Picture dagger("dagger");
     int left = dagger.w, right = 0, top = dagger.h, bottom = 0;
     for (int y = 0; y < dagger.h; ++y)
