@@ -62,8 +62,8 @@ e2e_start_game() {
   GAME_PID=$!
 }
 
-# e2e_wait_window [TITLE]: waits until a window (under a window manager, one
-# of exactly that title) is up and drawn into; prints its id.
+# e2e_wait_window [TITLE]: waits until a window (of exactly that title, if
+# given) is up and drawn into; prints its id.
 e2e_wait_window() {
   local id="" n=0
   until [ -n "$id" ] && [ "$(import -window "$id" -format %k info: 2>/dev/null || echo 0)" -gt 1 ]; do
@@ -71,11 +71,7 @@ e2e_wait_window() {
     n=$((n + 1))
     [ $n -le 150 ] || e2e_fail "no window ${1:-} within 15 s"
     sleep 0.1
-    if [ -n "${1:-}" ]; then
-      id=$(wmctrl -l | sed -n "s/^\(0x[0-9a-f]*\) .* [^ ]* $1\$/\1/p" | head -n 1)
-    else
-      id=$(xdotool search --name . 2>/dev/null | tail -n 1 || true)
-    fi
+    id=$(xdotool search --name "^${1:-.+}\$" 2>/dev/null | tail -n 1 || true)
   done
   echo "$id"
 }
