@@ -93,12 +93,5 @@ e2e_quit() {
 
 # e2e_hold KEY SECONDS: holds a key long enough for a 70-ms tick to see it.
 e2e_hold() {
-  xdotool keydown "$1"
-  sleep "$2"
-  xdotool keyup "$1"
-}
-
-# e2e_count FILE WxH+X+Y FX: how many pixels of the area the expression holds for.
-e2e_count() {
-  convert "$1" -crop "$2" +repage -fx "$3 ? 1 : 0" -format '%[fx:int(mean*w*h+0.5)]' info:
+  xdotool keydown "$1" sleep "$2" keyup "$1"
 }
