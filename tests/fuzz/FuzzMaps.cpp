@@ -42,13 +42,12 @@ void checkMapRules(const TileMap& map, int column, int row, int reach)
     };
     for (int x = std::max(column - reach, 0); x <= std::min(column + reach, TileMap::GridSize - 1); ++x)
         for (int y = std::max(row - reach, 0); y <= std::min(row + reach, TileMap::GridSize - 1); ++y) {
-            const std::string at = " at " + std::to_string(x) + "," + std::to_string(y);
             if (map.tiles[x][y].kind < Floor || map.tiles[x][y].kind > Rock)
-                fail("illegal kind" + at);
+                fail("illegal kind at " + std::to_string(x) + "," + std::to_string(y));
             for (int dx = -1; dx <= 1; ++dx)
                 for (int dy = -1; dy <= 1; ++dy)
                     if (map.tiles[x][y].kind == Water && isRock(x + dx, y + dy))
-                        fail("water beside rock" + at);
+                        fail("water beside rock at " + std::to_string(x) + "," + std::to_string(y));
         }
 }
 
