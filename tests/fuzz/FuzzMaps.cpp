@@ -7,12 +7,13 @@
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
+#include <fstream>
 
 #include "world/TileMap.h"
 
 namespace fuzzing {
 
-void enterScratchGameDirectory()
+void enterScratchGameDirectory(bool allegro)
 {
     char pattern[] = "/tmp/orkcave-fuzz.XXXXXX";
     if (!mkdtemp(pattern) || chdir(pattern) != 0)
@@ -20,11 +21,8 @@ void enterScratchGameDirectory()
     std::string copy = std::string("mkdir maps && cp '") + ORKCAVE_MAPS_DIR + "'/seg*.txt maps/";
     if (std::system(copy.c_str()) != 0)
         fail("cannot copy the segment files");
-}
-
-void enterScratchLibrary()
-{
-    enterScratchGameDirectory();
+    if (!allegro)
+        return;
     if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0)
         fail("cannot start Allegro");
     set_color_depth(16);
@@ -32,54 +30,25 @@ void enterScratchLibrary()
 
 void writeFile(const std::string& name, const uint8_t* data, size_t size)
 {
-    std::FILE* file = std::fopen(name.c_str(), "wb");
-    if (!file)
-        fail("cannot write " + name);
-    std::fwrite(data, 1, size, file);
-    std::fclose(file);
+    std::ofstream(name, std::ios::binary).write(reinterpret_cast<const char*>(data), std::streamsize(size));
 }
 
-namespace {
-bool isRock(const TileMap& map, int x, int y)
-{
-    return x < 0 || y < 0 || x >= TileMap::GridSize || y >= TileMap::GridSize || map.tiles[x][y].kind == Rock;
-}
-
-std::string brokenTileRule(const TileMap& map, int x, int y)
-{
-    const int kind = map.tiles[x][y].kind;
-    if (kind < Floor || kind > Rock)
-        return "illegal kind at " + std::to_string(x) + "," + std::to_string(y);
-    if (kind == Water)
-        for (int dx = -1; dx <= 1; ++dx)
-            for (int dy = -1; dy <= 1; ++dy)
-                if ((dx || dy) && isRock(map, x + dx, y + dy))
-                    return "water beside rock at " + std::to_string(x) + "," + std::to_string(y);
-    return std::string();
-}
-
-std::string brokenRuleIn(const TileMap& map, int firstX, int lastX, int firstY, int lastY)
+void checkMapRules(const TileMap& map, int column, int row, int reach)
 {
     if (map.outsideTile->kind != Rock)
-        return "outside tile is not rock";
-    for (int x = std::max(firstX, 0); x <= std::min(lastX, TileMap::GridSize - 1); ++x)
-        for (int y = std::max(firstY, 0); y <= std::min(lastY, TileMap::GridSize - 1); ++y) {
-            std::string broken = brokenTileRule(map, x, y);
-            if (!broken.empty())
-                return broken;
+        fail("outside tile is not rock");
+    auto isRock = [&](int x, int y) {
+        return x < 0 || y < 0 || x >= TileMap::GridSize || y >= TileMap::GridSize || map.tiles[x][y].kind == Rock;
+    };
+    for (int x = std::max(column - reach, 0); x <= std::min(column + reach, TileMap::GridSize - 1); ++x)
+        for (int y = std::max(row - reach, 0); y <= std::min(row + reach, TileMap::GridSize - 1); ++y) {
+            if (map.tiles[x][y].kind < Floor || map.tiles[x][y].kind > Rock)
+                fail("illegal kind at " + std::to_string(x) + "," + std::to_string(y));
+            for (int dx = -1; dx <= 1; ++dx)
+                for (int dy = -1; dy <= 1; ++dy)
+                    if (map.tiles[x][y].kind == Water && isRock(x + dx, y + dy))
+                        fail("water beside rock at " + std::to_string(x) + "," + std::to_string(y));
         }
-    return std::string();
-}
-}
-
-std::string brokenMapRule(const TileMap& map)
-{
-    return brokenRuleIn(map, 0, TileMap::GridSize - 1, 0, TileMap::GridSize - 1);
-}
-
-std::string brokenMapRuleNear(const TileMap& map, int column, int row)
-{
-    return brokenRuleIn(map, column - 1, column + 1, row - 1, row + 1);
 }
 
 void fail(const std::string& what)

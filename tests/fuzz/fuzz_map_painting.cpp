@@ -1,13 +1,11 @@
-// Sequences of map operations decoded from the input: paste at arbitrary
-// points (NaN, infinities, far-off values and points a hair before a tile
-// edge included) with any code,
-// loadSegment of shipped, missing and negative segment numbers at any
-// place, new extents as build sets them, reset and floodFill. After every
-// operation the outside must read rock, after a paste the rules must hold
-// around it, and at the end every map rule must hold.
-#include <cstddef>
-#include <cstdint>
+// Sequences of map operations decoded from the input: paste at any point
+// (NaN, infinities, far-off values and points a hair before a tile edge
+// included) with any code, loadSegment of shipped, missing and negative
+// segment numbers at any place, new extents as build sets them, reset,
+// floodFill and tileAt. The outside must read rock after every operation,
+// the rules must hold around every paste, and everywhere at the end.
 #include <cmath>
+#include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
@@ -15,58 +13,30 @@
 #include "world/TileMap.h"
 
 namespace {
-constexpr int MaxExtent = 85;  // build's clamp
+constexpr int MaxExtent = 85;       // build's clamp
 constexpr int SegmentNumbers = 13;  // -1 .. 11: ten shipped files, and missing ones
 
-class Input {
-public:
-    Input(const uint8_t* data, size_t size) : data(data), size(size) {}
+struct Input {
+    const uint8_t* data;
+    size_t size;
 
-    bool empty() const { return at >= size; }
-    uint8_t byte() { return at < size ? data[at++] : 0; }
-    int32_t int32()
-    {
-        uint32_t value = 0;
-        for (int i = 0; i < 4; ++i)
-            value = value << 8 | byte();
-        return static_cast<int32_t>(value);
-    }
+    uint8_t byte() { return size ? (--size, *data++) : 0; }
     int16_t int16() { return static_cast<int16_t>(byte() << 8 | byte()); }
-    // Any bit pattern, a point a hair before a tile edge (where rounding
-    // bites), or a point near the grid in quarter pixels.
-    double coordinate()
+    // A point a hair before a tile edge (where rounding bites), or any bit pattern.
+    Vector point()
     {
-        const uint8_t mode = byte() % 3;
-        if (mode == 0)
-            return std::nextafter(static_cast<double>(byte()) * TileMap::TileSize, 0.0);
-        if (mode == 1) {
+        Vector where;
+        for (double* coordinate : {&where.x, &where.y}) {
             uint64_t bits = 0;
             for (int i = 0; i < 8; ++i)
                 bits = bits << 8 | byte();
-            double value;
-            std::memcpy(&value, &bits, sizeof value);
-            return value;
+            std::memcpy(coordinate, &bits, sizeof bits);
+            if (bits >> 63)
+                *coordinate = std::nextafter(static_cast<double>(int16_t(bits)) * TileMap::TileSize, 0.0);
         }
-        return int16() / 4.0;
+        return where;
     }
-
-private:
-    const uint8_t* data;
-    size_t size;
-    size_t at = 0;
 };
-
-// A paste may only break the rules next to where it landed, so look there at once.
-void checkAround(const TileMap& map, const Vector& where)
-{
-    const double gridPixels = TileMap::GridSize * TileMap::TileSize;
-    if (!(where.x > 0.0 && where.y > 0.0 && where.x < gridPixels && where.y < gridPixels))
-        return;
-    const std::string broken = fuzzing::brokenMapRuleNear(map, static_cast<int>(where.x / TileMap::TileSize),
-                                                          static_cast<int>(where.y / TileMap::TileSize));
-    if (!broken.empty())
-        fuzzing::fail(broken);
-}
 }
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
@@ -80,49 +50,31 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     std::srand(1);
     TileMap map;
     map.reset();
-    Input input(data, size);
-    while (!input.empty()) {
-        switch (input.byte() % 6) {
-        case 0: {
-            Vector where;
-            where.x = input.coordinate();
-            where.y = input.coordinate();
-            map.paste(where, static_cast<int8_t>(input.byte()));
-            checkAround(map, where);
-            break;
-        }
-        case 1: {
-            const int32_t x = input.int32();
-            const int32_t y = input.int32();
-            map.loadSegment(x, y, input.byte() % SegmentNumbers - 1);
-            break;
-        }
-        case 2:
-            map.width = 1 + input.byte() % MaxExtent;
-            map.height = 1 + input.byte() % MaxExtent;
-            break;
-        case 3:
+    Input input{data, size};
+    while (input.size) {
+        const uint8_t operation = input.byte() % 6;
+        const Vector where = input.point();
+        const int16_t x = input.int16(), y = input.int16();
+        const uint8_t value = input.byte();
+        if (operation == 0) {
+            map.paste(where, static_cast<int8_t>(value));
+            // A paste may break the rules only next to where it landed.
+            if (where.x > 0.0 && where.y > 0.0 && where.x < 1e6 && where.y < 1e6)
+                fuzzing::checkMapRules(map, int(where.x / TileMap::TileSize), int(where.y / TileMap::TileSize), 1);
+        } else if (operation == 1) {
+            map.loadSegment(x, y, value % SegmentNumbers - 1);
+        } else if (operation == 2) {
+            map.width = 1 + value % MaxExtent;
+            map.height = 1 + (value >> 1) % MaxExtent;
+        } else if (operation == 3) {
             map.reset();
-            break;
-        case 4: {
-            const int16_t x = input.int16();
-            map.floodFill(x, input.int16());
-            break;
+        } else if (operation == 4) {
+            map.floodFill(x, y);
+        } else if (map.tileAt(where).kind < Floor || map.tileAt(where).kind > Rock) {
+            fuzzing::fail("tileAt gave an illegal kind");
         }
-        default: {
-            Vector where;
-            where.x = input.coordinate();
-            where.y = input.coordinate();
-            const Tile& tile = map.tileAt(where);
-            if (tile.kind < Floor || tile.kind > Rock)
-                fuzzing::fail("tileAt gave an illegal kind");
-        }
-        }
-        if (map.outsideTile->kind != Rock)
-            fuzzing::fail("outside tile is not rock");
+        fuzzing::checkMapRules(map, 0, 0, -1);  // no tiles: the outside only
     }
-    const std::string broken = fuzzing::brokenMapRule(map);
-    if (!broken.empty())
-        fuzzing::fail(broken);
+    fuzzing::checkMapRules(map);
     return 0;
 }

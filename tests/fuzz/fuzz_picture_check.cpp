@@ -3,15 +3,12 @@
 // is the promise the check exists to keep.
 #include <allegro.h>
 
-#include <cstddef>
-#include <cstdint>
-
 #include "FuzzMaps.h"
 #include "core/DataCheck.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzzing::enterScratchLibrary();
+    fuzzing::enterScratchGameDirectory(true);
     return 0;
 }
 
@@ -20,8 +17,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (findBitmapFault(std::string(reinterpret_cast<const char*>(data), size)))
         return 0;
     fuzzing::writeFile("accepted.bmp", data, size);
-    PALETTE palette;
-    if (BITMAP* picture = load_bitmap("accepted.bmp", palette))
+    if (BITMAP* picture = load_bitmap("accepted.bmp", nullptr))
         destroy_bitmap(picture);
     return 0;
 }

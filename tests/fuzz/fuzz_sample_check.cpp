@@ -2,15 +2,12 @@
 // Allegro's own loader, which must take it without a sanitizer report.
 #include <allegro.h>
 
-#include <cstddef>
-#include <cstdint>
-
 #include "FuzzMaps.h"
 #include "core/DataCheck.h"
 
 extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
-    fuzzing::enterScratchLibrary();
+    fuzzing::enterScratchGameDirectory(true);
     return 0;
 }
 
