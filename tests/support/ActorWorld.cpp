@@ -1,14 +1,13 @@
 #include "support/ActorWorld.h"
 
 #include "support/Headless.h"
+#include "support/Point.h"
 
 ActorWorld::ActorWorld()
     : game(new Game()),
       map(game->tileMap.get()),
       view(game->view.get()),
-      sight(game->sight.get()),
       sound(game->sound.get()),
-      debris(game->debrisTable.get()),
       horde(game->orks.get()),
       elf(game->elf.get()),
       buffer(game->backBuffer)
@@ -24,23 +23,16 @@ ActorWorld::ActorWorld()
     placeElf(3000, 3000);
 }
 
-void ActorWorld::setRock(int column, int row)
-{
-    map->tiles[column][row].kind = Rock;
-}
-
 void ActorWorld::placeOrk(int i, double x, double y)
 {
-    horde->pos[i]->x = x;
-    horde->pos[i]->y = y;
-    horde->target[i]->copyFrom(*horde->pos[i]);
+    horde->pos[i]->copyFrom(at(x, y));
+    horde->target[i]->copyFrom(at(x, y));
     horde->health[i] = 2;
 }
 
 void ActorWorld::placeElf(double x, double y)
 {
-    elf->position->x = x;
-    elf->position->y = y;
+    elf->position->copyFrom(at(x, y));
 }
 
 void ActorWorld::listenAt(double x, double y)
@@ -55,11 +47,6 @@ void ActorWorld::tick()
     horde->update();
     for (int i = 0; i < horde->count; ++i)
         horde->perceive(i);
-}
-
-int ActorWorld::played(int sample) const
-{
-    return sound->playedCount[sample];
 }
 
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)

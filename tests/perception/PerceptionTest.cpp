@@ -1,19 +1,22 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <cmath>
 
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
+#include "support/Point.h"
 
 namespace {
 constexpr int Print[3] = {0xffff00, 0x00ffff, 0x0000ff};
 constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
 
 // The elf at (1000, 1000), drawn at screen (400, 350); world points are
-// checked on screen through at().
+// checked on screen through shows().
 struct Orks : testing::Test {
     ActorWorld world;
     OrkHorde& horde = *world.horde;
+    Sight& sight = *world.game->sight;
 
     Orks()
     {
@@ -30,6 +33,13 @@ struct Orks : testing::Test {
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
     }
+    void fill(int32_t kind)
+    {
+        for (auto& column : world.map->tiles)
+            for (Tile& tile : column)
+                tile = Tile{kind, Unseen, -1};
+    }
+    Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
 }
 
@@ -45,7 +55,7 @@ TEST_F(Orks, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndAreP
     // Rock reached only by the north probe, then a corner only the north-east probe reaches.
     for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1030, 1000, 1045},
                                                        std::array{17, 14, 1074, 970, 1059, 985}}) {
-        world.setRock(column, row);
+        tile(column, row).kind = Rock;
         world.placeOrk(0, x, y);
         horde.moveOrk(0);
         EXPECT_EQ(horde.pos[0]->x, pushedX);
@@ -58,7 +68,7 @@ TEST_F(Orks, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndAreP
     EXPECT_EQ(horde.target[0]->distance(*horde.pos[0]), 0) << "no target on unreachable ground";
 }
 
-TEST_F(Orks, CloseOrksArePushedApartOnePerTick)
+TEST_F(Orks, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerTick)
 {
     horde.count = 3;
     world.placeOrk(0, 1000, 1000);
@@ -74,10 +84,6 @@ TEST_F(Orks, CloseOrksArePushedApartOnePerTick)
     EXPECT_EQ(horde.pos[1]->x, 1030) << "ork 2 had its turn, then ork 0";
     EXPECT_EQ(horde.pos[0]->x, 970);
     EXPECT_EQ(horde.pos[2]->x, 2000) << "a corpse lies still";
-}
-
-TEST_F(Orks, SurvivorsGrowKeenerAsOrksDie)
-{
     for (auto [count, dead, range, halfAngle, pause] :
          {std::array{7, 0, 200, 20, 17}, {7, 3, 307, 41, 15}, {49, 48, 444, 68, 12}}) {
         horde.count = count;
@@ -90,8 +96,10 @@ TEST_F(Orks, SurvivorsGrowKeenerAsOrksDie)
     }
 }
 
+// Stealth is held throughout: it does not hide the elf from a close ork.
 TEST_F(Orks, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
 {
+    mouse_b = 2;
     for (double fled : {99.9, 100.0}) {
         ActorWorld w;
         w.placeElf(1000, 1000);
@@ -106,12 +114,12 @@ TEST_F(Orks, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100
         EXPECT_EQ(w.horde->pos[0]->y, 1080) << "a winding-up ork stands";
         w.tick();
         EXPECT_EQ(w.elf->dead, fled < 100) << fled;
-        EXPECT_EQ(w.played(fled < 100 ? 14 : 15), 1);
+        EXPECT_EQ(w.sound->playedCount[fled < 100 ? 14 : 15], 1);
         EXPECT_EQ(w.sound->ringRange[0], 300.0);
     }
 }
 
-TEST_F(Orks, StealthHidesTheElfFromSightButNotFromACloseAttack)
+TEST_F(Orks, StealthHidesTheElfFromSightAndACorpseNeverWindsUp)
 {
     horde.update();  // sight range 200, half-angle 20
     world.placeOrk(0, 1000, 1150);
@@ -123,10 +131,6 @@ TEST_F(Orks, StealthHidesTheElfFromSightButNotFromACloseAttack)
     horde.perceive(0);
     EXPECT_EQ(horde.chargeTimer[0], 15);
     EXPECT_EQ(horde.target[0]->y, 1000);
-    mouse_b = 2;
-    world.placeOrk(0, 1000, 1080);
-    horde.perceive(0);
-    EXPECT_EQ(horde.attackTimer[0], horde.attackPause);
     world.placeOrk(0, 1000, 1080);
     horde.health[0] = 0;
     horde.attackTimer[0] = 0;
@@ -141,22 +145,22 @@ TEST_F(Orks, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
     world.placeOrk(0, 1000, 1000);
     horde.attackTimer[0] = 5;
     for (int kind = 0; kind < 6; ++kind) {
-        world.map->tiles[15][15].debris = kind;
+        tile(15, 15).debris = kind;
         for (int phase : {1, 9}) {  // only 9 while winding up
             horde.stepTimer[0] = phase;
             horde.perceive(0);
         }
-        EXPECT_EQ(world.played(kind), kind == 3 || kind == 5 ? 1 : 0) << "debris " << kind;
+        EXPECT_EQ(world.sound->playedCount[kind], kind == 3 || kind == 5 ? 1 : 0) << "debris " << kind;
     }
     world.listenAt(1000 + 590, 1000);
     horde.attackTimer[0] = 0;
     horde.stepTimer[0] = 1;
-    world.map->tiles[15][15].kind = Water;
+    tile(15, 15).kind = Water;
     horde.perceive(0);
-    EXPECT_EQ(world.played(6), 1) << "water";
+    EXPECT_EQ(world.sound->playedCount[6], 1) << "water";
 }
 
-TEST_F(Orks, FramesFollowAgeAndAttackTimerAndTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpse)
+TEST_F(Orks, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpseAndAllTurnAway)
 {
     for (int k = 0; k < 3; ++k) {
         world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
@@ -193,13 +197,9 @@ TEST_F(Orks, FramesFollowAgeAndAttackTimerAndTheElfSeesWhatIsAheadOrCloseBehindA
         horde.drawOrks(*world.view);
         EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y;
     }
-}
-
-TEST_F(Orks, OrksFaceTheirTargetAndPrintsTurnWithTheirHeading)
-{
     world.paint(horde.orkSprites[0], 100, 110, 0xffffff, 50, 10, false);  // nose 90 px above the pivot (50, 100)
     world.paint(horde.footprintSprites[0], 34, 26, 0xffffff, 2, 13, false);  // toe 15 px left of the pivot (17, 13)
-    world.placeOrk(0, 1000, 1000);
+    world.placeOrk(0, 1000, 1000);  // facing its target
     horde.target[0]->x = 1300;  // along (0.6, 0.8)
     horde.target[0]->y = 1400;
     putPrint(1, 700, 800, 100);
@@ -208,4 +208,66 @@ TEST_F(Orks, OrksFaceTheirTargetAndPrintsTurnWithTheirHeading)
     horde.drawFootprint(*world.view, 0, 1);
     EXPECT_TRUE(shows(1000 + 54, 1000 + 72, 0xffffff));
     EXPECT_TRUE(shows(700 - 12, 800 - 9, 0xffffff));
+}
+
+TEST_F(Orks, ConesIncludeTheirRangeButNotTheirHalfAngleEdge)
+{
+    Vector apex = at(0, 0);
+    // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
+    EXPECT_TRUE(sight.inCone(apex, at(100, 0), -90, 100, 10));
+    EXPECT_FALSE(sight.inCone(apex, at(100.001, 0), -90, 100, 10));
+    EXPECT_FALSE(sight.inCone(apex, at(-50, 0), -90, 100, 10)) << "behind the viewer";
+    // Facing 0 looks up the screen: (30, -40) lies acos(0.8) off the axis.
+    const double edge = std::acos(0.8) * 57.29579;
+    EXPECT_FALSE(sight.inCone(apex, at(30, -40), 0, 100, edge));
+    EXPECT_FALSE(sight.inCone(apex, at(-30, -40), 0, 100, edge)) << "the mirror side";
+    EXPECT_TRUE(sight.inCone(apex, at(-30, -40), 0, 100, edge + 1e-9));
+}
+
+TEST_F(Orks, RaysNearerThan100AreClearFartherThan600BlockedAndRockMustCoverBothRays)
+{
+    Vector from = at(3200, 3200);
+    fill(Rock);
+    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3299.9)));
+    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3300))) << "no step is taken below d";
+    EXPECT_TRUE(sight.isBlocked(from, at(3200, 3300.1)));
+    fill(Floor);
+    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3800)));
+    EXPECT_TRUE(sight.isBlocked(from, at(3200, 3800.1)));
+
+    // Along the diagonal through the corner shared by tiles (50, 50) and (51, 51).
+    tile(51, 50).kind = Rock;  // beside the diagonal: only one ray enters it
+    EXPECT_FALSE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
+    tile(50, 51).kind = Rock;  // two rocks meeting at the corner close the gap
+    EXPECT_TRUE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
+}
+
+TEST_F(Orks, RevealSamplesHalfATileOffTheViewerAndNeverTouchesUnreachableOrLowers)
+{
+    tile(5, 10).visibility = Unreachable;
+    sight.reveal(at(640, 640), 0, 2000, 181);
+    // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
+    // along the viewer's row, and rows only run -10..9.
+    EXPECT_EQ(tile(0, 10).visibility, Unseen);
+    EXPECT_EQ(tile(1, 10).visibility, InSight);
+    EXPECT_EQ(tile(19, 10).visibility, Unseen);
+    EXPECT_EQ(tile(5, 10).visibility, Unreachable);
+    EXPECT_EQ(sight.samplePoint->y, 1248);
+
+    fill(Floor);
+    tile(10, 9).visibility = Seen;
+    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
+    EXPECT_EQ(tile(9, 9).visibility, InSight);
+    EXPECT_EQ(tile(10, 11).visibility, Unseen);
+    EXPECT_EQ(tile(10, 9).visibility, InSight);
+}
+
+TEST_F(Orks, TheViewAnswersIntoOneScratchVectorAndCountsAllFourEdgesOnScreen)
+{
+    View& view = *world.view;
+    world.listenAt(500, 550);  // origin (100, 200)
+    EXPECT_EQ(&view.toScreen(at(150, 260)), &view.toWorld(at(50, 60))) << "one scratch vector for both answers";
+    for (auto [x, y, on] : {std::tuple{100.0, 200.0, true}, {900.0, 900.0, true}, {99.9, 500.0, false},
+                            {900.1, 500.0, false}, {500.0, 199.9, false}, {500.0, 900.1, false}})
+        EXPECT_EQ(view.isOnScreen(at(x, y)), on) << x << ", " << y;
 }
