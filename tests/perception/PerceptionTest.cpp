@@ -13,18 +13,18 @@ constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
 
 // The elf at (1000, 1000), drawn at screen (400, 350); world points are
 // checked on screen through shows().
-struct Orks : testing::Test {
+struct Perception : testing::Test {
     ActorWorld world;
     OrkHorde& horde = *world.horde;
     Sight& sight = *world.game->sight;
 
-    Orks()
+    Perception()
     {
         headless::releaseInput();
         world.placeElf(1000, 1000);
         world.listenAt(1000, 1000);
     }
-    ~Orks() override { headless::releaseInput(); }
+    ~Perception() override { headless::releaseInput(); }
     bool shows(double x, double y, int rgb) { return world.shows(x - 600, y - 650, rgb); }
     void putPrint(int j, double x, double y, int age, bool bloody = false)
     {
@@ -33,17 +33,17 @@ struct Orks : testing::Test {
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
     }
-    void fill(int32_t kind)
+    void fill(int32_t kind, int32_t visibility = Unseen)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, Unseen, -1};
+                tile = Tile{kind, visibility, -1};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
 }
 
-TEST_F(Orks, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndArePushedOutOfRock)
+TEST_F(Perception, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndArePushedOutOfRock)
 {
     world.placeOrk(0, 1000, 1000);
     horde.target[0]->y = 1100;
@@ -61,14 +61,12 @@ TEST_F(Orks, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndAreP
         EXPECT_EQ(horde.pos[0]->x, pushedX);
         EXPECT_EQ(horde.pos[0]->y, pushedY);
     }
-    for (auto& column : world.map->tiles)
-        for (Tile& tile : column)
-            tile.visibility = Unreachable;
+    fill(Floor, Unreachable);
     horde.pickWanderTarget(0);
     EXPECT_EQ(horde.target[0]->distance(*horde.pos[0]), 0) << "no target on unreachable ground";
 }
 
-TEST_F(Orks, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerTick)
+TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerTick)
 {
     horde.count = 3;
     world.placeOrk(0, 1000, 1000);
@@ -97,7 +95,7 @@ TEST_F(Orks, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerTick)
 }
 
 // Stealth is held throughout: it does not hide the elf from a close ork.
-TEST_F(Orks, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
+TEST_F(Perception, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
 {
     mouse_b = 2;
     for (double fled : {99.9, 100.0}) {
@@ -119,7 +117,7 @@ TEST_F(Orks, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100
     }
 }
 
-TEST_F(Orks, StealthHidesTheElfFromSightAndACorpseNeverWindsUp)
+TEST_F(Perception, StealthHidesTheElfFromSightAndACorpseNeverWindsUp)
 {
     horde.update();  // sight range 200, half-angle 20
     world.placeOrk(0, 1000, 1150);
@@ -138,7 +136,7 @@ TEST_F(Orks, StealthHidesTheElfFromSightAndACorpseNeverWindsUp)
     EXPECT_EQ(horde.attackTimer[0], 0) << "a corpse never winds up";
 }
 
-TEST_F(Orks, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
+TEST_F(Perception, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
 {
     world.listenAt(1000 + 650, 1000);  // 650 px: only debris 3 and 5 reach
     world.placeElf(3000, 3000);
@@ -160,7 +158,7 @@ TEST_F(Orks, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
     EXPECT_EQ(world.sound->playedCount[6], 1) << "water";
 }
 
-TEST_F(Orks, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpseAndAllTurnAway)
+TEST_F(Perception, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpseAndAllTurnAway)
 {
     for (int k = 0; k < 3; ++k) {
         world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
@@ -176,11 +174,6 @@ TEST_F(Orks, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndE
         horde.drawFootprint(*world.view, 0, 1 + age % 2);
         EXPECT_TRUE(shows(1000, 1000, colour)) << "age " << age << (bloody ? " bloody" : "");
     }
-    for (auto [timer, colour] : {std::pair{12, Frame[1]}, {11, Frame[2]}, {6, Frame[2]}, {5, Frame[0]}}) {
-        horde.attackTimer[0] = timer;
-        horde.drawOrk(*world.view, 0);
-        EXPECT_TRUE(shows(1000, 1000, colour)) << "attack timer " << timer;
-    }
     world.paint(horde.deadSprite, 100, 110, 0x808080);
     world.elf->update();  // facing 0: looks toward -y, eye point 60 px below
     putPrint(1, 1000, 1080, 100);  // 80 px behind
@@ -190,12 +183,16 @@ TEST_F(Orks, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndE
     EXPECT_TRUE(shows(1000, 1080, Print[0]));
     EXPECT_TRUE(shows(1100, 1040, 0));
     EXPECT_TRUE(shows(1268, 665, Print[0]));
-    for (auto [y, health, colour] : {std::array{1110, 2, Frame[0]}, {1130, 2, 0}, {1300, 0, 0x808080}}) {
+    // The ork's frame follows its attack timer; it shows close ahead of the elf or dead.
+    for (auto [y, health, timer, colour] : {std::array{1000, 2, 12, Frame[1]}, {1000, 2, 11, Frame[2]},
+                                            {1000, 2, 6, Frame[2]}, {1000, 2, 5, Frame[0]}, {1110, 2, 5, Frame[0]},
+                                            {1130, 2, 5, 0}, {1300, 0, 5, 0x808080}}) {
         clear_to_color(world.buffer, 0);
         world.placeOrk(0, 1000, y);
         horde.health[0] = health;
+        horde.attackTimer[0] = timer;
         horde.drawOrks(*world.view);
-        EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y;
+        EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y << ", attack timer " << timer;
     }
     world.paint(horde.orkSprites[0], 100, 110, 0xffffff, 50, 10, false);  // nose 90 px above the pivot (50, 100)
     world.paint(horde.footprintSprites[0], 34, 26, 0xffffff, 2, 13, false);  // toe 15 px left of the pivot (17, 13)
@@ -210,7 +207,7 @@ TEST_F(Orks, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndE
     EXPECT_TRUE(shows(700 - 12, 800 - 9, 0xffffff));
 }
 
-TEST_F(Orks, ConesIncludeTheirRangeButNotTheirHalfAngleEdge)
+TEST_F(Perception, ConesIncludeTheirRangeButNotTheirHalfAngleEdge)
 {
     Vector apex = at(0, 0);
     // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
@@ -224,7 +221,7 @@ TEST_F(Orks, ConesIncludeTheirRangeButNotTheirHalfAngleEdge)
     EXPECT_TRUE(sight.inCone(apex, at(-30, -40), 0, 100, edge + 1e-9));
 }
 
-TEST_F(Orks, RaysNearerThan100AreClearFartherThan600BlockedAndRockMustCoverBothRays)
+TEST_F(Perception, RaysNearerThan100AreClearFartherThan600BlockedAndRockMustCoverBothRays)
 {
     Vector from = at(3200, 3200);
     fill(Rock);
@@ -242,7 +239,7 @@ TEST_F(Orks, RaysNearerThan100AreClearFartherThan600BlockedAndRockMustCoverBothR
     EXPECT_TRUE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
 }
 
-TEST_F(Orks, RevealSamplesHalfATileOffTheViewerAndNeverTouchesUnreachableOrLowers)
+TEST_F(Perception, RevealSamplesHalfATileOffTheViewerAndNeverTouchesUnreachableOrLowers)
 {
     tile(5, 10).visibility = Unreachable;
     sight.reveal(at(640, 640), 0, 2000, 181);
@@ -262,7 +259,7 @@ TEST_F(Orks, RevealSamplesHalfATileOffTheViewerAndNeverTouchesUnreachableOrLower
     EXPECT_EQ(tile(10, 9).visibility, InSight);
 }
 
-TEST_F(Orks, TheViewAnswersIntoOneScratchVectorAndCountsAllFourEdgesOnScreen)
+TEST_F(Perception, TheViewAnswersIntoOneScratchVectorAndCountsAllFourEdgesOnScreen)
 {
     View& view = *world.view;
     world.listenAt(500, 550);  // origin (100, 200)
