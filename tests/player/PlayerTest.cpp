@@ -42,15 +42,10 @@ TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
         EXPECT_EQ(elf.position->y, 1000 + dy) << keys << stealth << bag;
     }
     elf.moveUp = elf.moveDown = elf.moveLeft = elf.moveRight = elf.stealthHeld = elf.carryingBag = false;
-    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
-    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1034, 1000, 1054},
-                                                       std::array{17, 14, 1074, 970, 1054, 990}}) {
-        world.map->tiles[column][row].kind = Rock;
-        world.placeElf(x, y);
-        elf.update();
-        EXPECT_EQ(elf.position->x, pushedX);
-        EXPECT_EQ(elf.position->y, pushedY);
-    }
+    world.map->tiles[15][15].kind = Rock;  // the probes are the orks': one case shows the elf's reach
+    world.placeElf(1000, 1034);
+    elf.update();
+    EXPECT_EQ(elf.position->y, 1054);
 }
 
 TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)

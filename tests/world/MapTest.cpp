@@ -172,13 +172,12 @@ TEST_F(Map, TheEditorPaintsUnderTheAimRefusesWaterBesideRockDriesItWithNewRockAn
         headless::releaseInput();
     };
     step(2, 2, 2);
-    for (auto [column, row] : {std::pair{3, 3}, {4, 2}, {0, 5}, {5, 0}})
+    for (auto [column, row] : {std::pair{3, 3}, {4, 2}, {0, 5}})
         step(column, row, 1);
     EXPECT_EQ(tile(2, 2).kind, Rock);
     EXPECT_EQ(tile(3, 3).kind, Floor) << "water beside rock, diagonally, is refused";
     EXPECT_EQ(tile(4, 2).kind, Water) << "two tiles away does not count";
-    EXPECT_EQ(tile(0, 5).kind, Floor) << "the rock outside neighbours the edges";
-    EXPECT_EQ(tile(5, 0).kind, Floor);
+    EXPECT_EQ(tile(0, 5).kind, Floor) << "the rock outside neighbours the edge";
     for (int x = 6; x <= 10; ++x)
         for (int y = 3; y <= 7; ++y)
             tile(x, y).kind = Water;
@@ -197,7 +196,7 @@ TEST_F(Map, TheEditorPaintsUnderTheAimRefusesWaterBesideRockDriesItWithNewRockAn
     EXPECT_EQ(view.origin->y, 36);
 }
 
-TEST_F(Map, PicturesLandAtTheirTilesScrolledByTheOriginsPlaceWithinATile)
+TEST_F(Map, PicturesLandScrolledWithinATileFogHidesTheUnseenAndOffTheGridHalfFogTheSeenAndFarOriginsDrawSafely)
 {
     for (BITMAP** picture : {&map.dirt, &map.water, &map.rock})
         world.paint(*picture, 128, 128, Mark, 40, 40, false);
@@ -216,10 +215,6 @@ TEST_F(Map, PicturesLandAtTheirTilesScrolledByTheOriginsPlaceWithinATile)
         EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
         EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
     }
-}
-
-TEST_F(Map, FogHidesTheUnseenAndOffTheGridHalfHidesWhatWasSeenAndFarOriginsAndSpritesDrawSafely)
-{
     world.paint(map.fog, 128, 128, Fog);
     world.paint(map.halfFog, 128, 128, HalfFog);
     world.placeElf(3232, 3232);  // centre of tile (50, 50)
@@ -270,3 +265,4 @@ TEST_F(Map, FogHidesTheUnseenAndOffTheGridHalfHidesWhatWasSeenAndFarOriginsAndSp
     EXPECT_TRUE(world.shows(0, 0, Mark));
     EXPECT_FALSE(world.shows(1, 0, Mark));
 }
+
