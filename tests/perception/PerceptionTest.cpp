@@ -92,9 +92,23 @@ TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerT
     }
 }
 
-// Stealth is held throughout: it does not hide the elf from a close ork.
-TEST_F(Perception, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
+TEST_F(Perception, StealthHidesTheElfFromSightButAnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
 {
+    horde.update();  // sight range 200, half-angle 20
+    world.placeOrk(0, 1000, 1150);
+    horde.target[0]->y = 900;  // looking toward the elf
+    mouse_b = 2;
+    horde.perceive(0);
+    EXPECT_EQ(horde.chargeTimer[0], 0);
+    mouse_b = 0;
+    horde.perceive(0);
+    EXPECT_EQ(horde.chargeTimer[0], 15);
+    EXPECT_EQ(horde.target[0]->y, 1000);
+    world.placeOrk(0, 1000, 1080);
+    horde.health[0] = 0;
+    horde.perceive(0);
+    EXPECT_EQ(horde.attackTimer[0], 0) << "a corpse never winds up";
+    // Stealth is held throughout: it does not hide the elf from a close ork.
     mouse_b = 2;
     for (double fled : {99.9, 100.0}) {
         ActorWorld w;
@@ -113,25 +127,6 @@ TEST_F(Perception, AnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserT
         EXPECT_EQ(w.sound->playedCount[fled < 100 ? 14 : 15], 1);
         EXPECT_EQ(w.sound->ringRange[0], 300.0);
     }
-}
-
-TEST_F(Perception, StealthHidesTheElfFromSightAndACorpseNeverWindsUp)
-{
-    horde.update();  // sight range 200, half-angle 20
-    world.placeOrk(0, 1000, 1150);
-    horde.target[0]->y = 900;  // looking toward the elf
-    mouse_b = 2;
-    horde.perceive(0);
-    EXPECT_EQ(horde.chargeTimer[0], 0);
-    mouse_b = 0;
-    horde.perceive(0);
-    EXPECT_EQ(horde.chargeTimer[0], 15);
-    EXPECT_EQ(horde.target[0]->y, 1000);
-    world.placeOrk(0, 1000, 1080);
-    horde.health[0] = 0;
-    horde.attackTimer[0] = 0;
-    horde.perceive(0);
-    EXPECT_EQ(horde.attackTimer[0], 0) << "a corpse never winds up";
 }
 
 TEST_F(Perception, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)

@@ -12,7 +12,6 @@ struct Player : testing::Test {
     ActorWorld world;
     Elf& elf = *world.elf;
     DaggerSet& set = *world.elf->daggers;
-    OrkHorde& horde = *world.horde;
 
     int throwsWhileHeld(int ticks)
     {
@@ -50,12 +49,11 @@ TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
 
 TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
 {
-    elf.stealthHeld = true;
-    EXPECT_EQ(throwsWhileHeld(20), 0);
-    elf.stealthHeld = false;
-    elf.carryingBag = true;
-    EXPECT_EQ(throwsWhileHeld(20), 0);
-    elf.carryingBag = false;
+    for (bool* mode : {&elf.stealthHeld, &elf.carryingBag}) {
+        *mode = true;
+        EXPECT_EQ(throwsWhileHeld(20), 0);
+        *mode = false;
+    }
     elf.facing = 90;  // the cursor lies to the left
     EXPECT_EQ(throwsWhileHeld(1), 1);
     EXPECT_NEAR(set.position[0]->x, 3000 - 50, 1e-3);
@@ -163,22 +161,22 @@ TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackAndDaggersHitEveryLi
     set.update();
     EXPECT_EQ(world.sound->playedCount[7], 1);
     EXPECT_EQ(world.sound->ringRange[2], 600.0);
-    EXPECT_EQ(horde.health[0], 1);
+    EXPECT_EQ(world.horde->health[0], 1);
     EXPECT_NEAR(set.position[2]->y, 900, 1e-9);
 
-    horde.count = 4;  // again: every living ork closer than 55
+    world.horde->count = 4;  // again: every living ork closer than 55
     world.placeOrk(3, 1000, 1060);  // within reach only once the first hit moves the dagger back
     world.placeOrk(0, 1000, 1055);
     world.placeOrk(1, 900, 1000);
-    horde.health[1] = 0;
+    world.horde->health[1] = 0;
     world.placeOrk(2, 1000, 1054.9);
     set.throwDagger(at(1000, 1000), 0.0);
     set.throwDagger(at(900, 1000), 0.0);
     set.update();
-    EXPECT_EQ(horde.health[0], 2);
-    EXPECT_EQ(horde.health[1], 0);
-    EXPECT_EQ(horde.health[2], 1);
-    EXPECT_EQ(horde.chargeTimer[2], 30);
-    EXPECT_EQ(horde.health[3], 1) << "one dagger can hit two orks in a tick";
+    EXPECT_EQ(world.horde->health[0], 2);
+    EXPECT_EQ(world.horde->health[1], 0);
+    EXPECT_EQ(world.horde->health[2], 1);
+    EXPECT_EQ(world.horde->chargeTimer[2], 30);
+    EXPECT_EQ(world.horde->health[3], 1) << "one dagger can hit two orks in a tick";
     EXPECT_EQ(set.state[4], Flying) << "a corpse does not stop a dagger";
 }

@@ -60,17 +60,8 @@ struct Map : testing::Test {
 };
 }
 
-TEST_F(Map, TileAtAnswersRockOutsideForPointsOnOrBeyondTheEdges)
-{
-    for (Vector p : {at(0.0, 100.0), at(100.0, 0.0), at(6400.0, 10.0), at(10.0, 6400.0), at(-1.0, 10.0), at(NAN, 1)})
-        EXPECT_EQ(&map.tileAt(p), map.outsideTile.get()) << p.x << ", " << p.y;
-    EXPECT_EQ(&map.tileAt(at(0.5, 0.5)), &tile(0, 0));
-    EXPECT_EQ(&map.tileAt(at(63.9, 64.0)), &tile(0, 1));
-    EXPECT_EQ(&map.tileAt(at(6399.9, 6399.9)), &tile(99, 99));
-}
-
 // Codes beyond 32 and 64 bits would wrap to rock (2) if read into a machine word.
-TEST_F(Map, SegmentZeroCellsStampFloorThreeTimesInFourOtherCodesAlwaysAndPlacementWraps)
+TEST_F(Map, SegmentZeroCellsStampFloorThreeTimesInFourOtherCodesAlwaysPlacementWrapsAndTheFloodFillMarksWhatTheEntranceReaches)
 {
     ScratchDirectory scratch;
     writeSegment(0, "0");
@@ -103,10 +94,6 @@ TEST_F(Map, SegmentZeroCellsStampFloorThreeTimesInFourOtherCodesAlwaysAndPlaceme
     EXPECT_EQ(tile(3, 7).kind, Floor) << "water dried by rock stamped after it";
     EXPECT_EQ(tile(4, 8).kind, Rock);
     EXPECT_EQ(tile(33, 5).kind, Rock) << "code 7 leaves the tile alone";
-}
-
-TEST_F(Map, ResetAndFloodFillMarkWhatTheEntranceReaches)
-{
     map.width = map.height = 20;
     map.reset();
     for (auto [x, y, kind] : {std::array{0, 5, 2}, {21, 5, 2}, {5, 21, 2}, {1, 1, 0}, {20, 20, 0}, {20, 1, 0}})
@@ -158,8 +145,13 @@ TEST_F(Map, BuiltLevelsOpenBothEntranceSquaresAndStartedOnesLitterOnlyTheFloorWi
 }
 
 // Painting goes through the editor, whose aim sits 32 px up and left of the mouse.
-TEST_F(Map, TheEditorPaintsUnderTheAimRefusesWaterBesideRockDriesItWithNewRockAndScrolls)
+TEST_F(Map, TileAtAnswersRockOutsideTheGridAndTheEditorPaintsUnderTheAimRefusesWaterBesideRockDriesItWithNewRockAndScrolls)
 {
+    for (Vector p : {at(0.0, 100.0), at(100.0, 0.0), at(6400.0, 10.0), at(10.0, 6400.0), at(-1.0, 10.0), at(NAN, 1)})
+        EXPECT_EQ(&map.tileAt(p), map.outsideTile.get()) << p.x << ", " << p.y;
+    EXPECT_EQ(&map.tileAt(at(0.5, 0.5)), &tile(0, 0));
+    EXPECT_EQ(&map.tileAt(at(63.9, 64.0)), &tile(0, 1));
+    EXPECT_EQ(&map.tileAt(at(6399.9, 6399.9)), &tile(99, 99));
     headless::releaseInput();
     view.origin->copyFrom(at(0, 0));
     auto step = [&](int column, int row, int buttons, std::initializer_list<int> heldKeys = {}) {
