@@ -92,7 +92,7 @@ TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerT
     }
 }
 
-TEST_F(Perception, StealthHidesTheElfFromSightButAnArmedOrkStrikesSevenTicksLaterAndKillsOnlyAnElfStillCloserThan100)
+TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeSevenTicksLaterOnlyWithin100AndStepLoudlyOnDebrisAndWater)
 {
     horde.update();  // sight range 200, half-angle 20
     world.placeOrk(0, 1000, 1150);
@@ -127,10 +127,6 @@ TEST_F(Perception, StealthHidesTheElfFromSightButAnArmedOrkStrikesSevenTicksLate
         EXPECT_EQ(w.sound->playedCount[fled < 100 ? 14 : 15], 1);
         EXPECT_EQ(w.sound->ringRange[0], 300.0);
     }
-}
-
-TEST_F(Perception, FootstepsSoundAtTheirPhasesWithTheDebrisOwnSampleAndRange)
-{
     world.listenAt(1000 + 650, 1000);  // 650 px: only debris 3 and 5 reach
     world.placeElf(3000, 3000);
     world.placeOrk(0, 1000, 1000);
@@ -190,8 +186,7 @@ TEST_F(Perception, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehi
     world.paint(horde.orkSprites[0], 100, 110, 0xffffff, 50, 10, false);  // nose 90 px above the pivot (50, 100)
     world.paint(horde.footprintSprites[0], 34, 26, 0xffffff, 2, 13, false);  // toe 15 px left of the pivot (17, 13)
     world.placeOrk(0, 1000, 1000);  // facing its target
-    horde.target[0]->x = 1300;  // along (0.6, 0.8)
-    horde.target[0]->y = 1400;
+    horde.target[0]->copyFrom(at(1300, 1400));  // along (0.6, 0.8)
     putPrint(1, 700, 800, 100);
     horde.footprintHeading[0][1] = 90;  // the art turns by 90 - 64 units: 36.6 degrees clockwise
     horde.drawOrk(*world.view, 0);
@@ -202,24 +197,22 @@ TEST_F(Perception, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehi
 
 TEST_F(Perception, ConesIncludeTheirRangeButNotTheirEdgeAndRaysAreClearNearerThan100BlockedFartherThan600AndByRockOnBothSides)
 {
-    Vector apex = at(0, 0);
     // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
-    EXPECT_TRUE(sight.inCone(apex, at(100, 0), -90, 100, 10));
-    EXPECT_FALSE(sight.inCone(apex, at(100.001, 0), -90, 100, 10));
-    EXPECT_FALSE(sight.inCone(apex, at(-50, 0), -90, 100, 10)) << "behind the viewer";
+    EXPECT_TRUE(sight.inCone(at(0, 0), at(100, 0), -90, 100, 10));
+    EXPECT_FALSE(sight.inCone(at(0, 0), at(100.001, 0), -90, 100, 10));
+    EXPECT_FALSE(sight.inCone(at(0, 0), at(-50, 0), -90, 100, 10)) << "behind the viewer";
     // Facing 0 looks up the screen: (30, -40) lies acos(0.8) off the axis.
     const double edge = std::acos(0.8) * 57.29579;
-    EXPECT_FALSE(sight.inCone(apex, at(30, -40), 0, 100, edge));
-    EXPECT_FALSE(sight.inCone(apex, at(-30, -40), 0, 100, edge)) << "the mirror side";
-    EXPECT_TRUE(sight.inCone(apex, at(-30, -40), 0, 100, edge + 1e-9));
-    Vector from = at(3200, 3200);
+    EXPECT_FALSE(sight.inCone(at(0, 0), at(30, -40), 0, 100, edge));
+    EXPECT_FALSE(sight.inCone(at(0, 0), at(-30, -40), 0, 100, edge)) << "the mirror side";
+    EXPECT_TRUE(sight.inCone(at(0, 0), at(-30, -40), 0, 100, edge + 1e-9));
     fill(Rock);
-    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3299.9)));
-    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3300))) << "no step is taken below d";
-    EXPECT_TRUE(sight.isBlocked(from, at(3200, 3300.1)));
+    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3299.9)));
+    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3300))) << "no step is taken below d";
+    EXPECT_TRUE(sight.isBlocked(at(3200, 3200), at(3200, 3300.1)));
     fill(Floor);
-    EXPECT_FALSE(sight.isBlocked(from, at(3200, 3800)));
-    EXPECT_TRUE(sight.isBlocked(from, at(3200, 3800.1)));
+    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3800)));
+    EXPECT_TRUE(sight.isBlocked(at(3200, 3200), at(3200, 3800.1)));
 
     // Along the diagonal through the corner shared by tiles (50, 50) and (51, 51).
     tile(51, 50).kind = Rock;  // beside the diagonal: only one ray enters it

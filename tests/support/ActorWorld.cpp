@@ -17,8 +17,7 @@ ActorWorld::ActorWorld()
             tile = Tile{Floor, Unseen, -1};
     horde->count = 1;
     horde->health[0] = 0;
-    elf->dead = false;
-    elf->carryingBag = false;
+    elf->dead = elf->carryingBag = false;
     clear_to_color(buffer, 0);
     placeElf(3000, 3000);
 }
