@@ -24,7 +24,7 @@ struct Player : testing::Test {
 };
 }
 
-TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
+TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsRockPushesBackAndFireThrowsEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
 {
     for (auto [keys, stealth, bag, dx, dy] :
          {std::tuple{"WD", false, false, 14, -14}, {"W", false, false, 0, -20}, {"WSD", false, false, 14, 0},
@@ -45,10 +45,7 @@ TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
     world.placeElf(1000, 1034);
     elf.update();
     EXPECT_EQ(elf.position->y, 1054);
-}
-
-TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
-{
+    world.placeElf(3000, 3000);
     for (bool* mode : {&elf.stealthHeld, &elf.carryingBag}) {
         *mode = true;
         EXPECT_EQ(throwsWhileHeld(20), 0);

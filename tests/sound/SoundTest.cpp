@@ -50,7 +50,7 @@ TEST(SoundBoardLoading, EachIndexLoadsItsOwnCopyOfItsFile)
     }
 }
 
-TEST_F(Sound, LevelVolumeAndStartRadiusFollowTheDistanceFromTheScreenCentre)
+TEST_F(Sound, LevelVolumeAndStartRadiusFollowTheDistanceWhenAllRingsAreBusyOnlyAFartherSoundTakesOneAndRingsFreeOncePastTheirRange)
 {
     board.playAt(at(500, 350), 600, 1);
     expectRing(0, 42, 213, 0.0);
@@ -68,10 +68,8 @@ TEST_F(Sound, LevelVolumeAndStartRadiusFollowTheDistanceFromTheScreenCentre)
     board.playAt(at(400, 351), 600, 3);  // closer than range / 255
     EXPECT_EQ(board.playedCount[10] + board.playedCount[3], 1);
     EXPECT_EQ(board.ringLevel[3], 0);
-}
-
-TEST_F(Sound, WhenAllRingsAreBusyOnlyAFartherSoundTakesOneAndRingsFreeOnceGrownPastTheirRange)
-{
+    for (int k = 0; k < SoundBoard::RingCount; ++k)
+        board.ringLevel[k] = 0;  // every ring free again
     for (int k = 0; k < SoundBoard::RingCount; ++k)
         board.playAt(at(500, 350), 300, 4);  // level 85 each
     board.playAt(at(500, 350), 300, 5);   // equal level: no ring lower

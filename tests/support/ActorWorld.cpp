@@ -36,8 +36,7 @@ void ActorWorld::placeElf(double x, double y)
 
 void ActorWorld::listenAt(double x, double y)
 {
-    view->origin->x = x - SCREEN_W / 2;
-    view->origin->y = y - SCREEN_H / 2;
+    view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2));
 }
 
 void ActorWorld::tick()
@@ -50,8 +49,7 @@ void ActorWorld::tick()
 
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    if (slot)
-        destroy_bitmap(slot);
+    destroy_bitmap(slot);
     slot = create_bitmap(w, h);
     const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
     clear_to_color(slot, whole ? colour : makecol(255, 0, 255));
