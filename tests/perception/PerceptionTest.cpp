@@ -90,7 +90,7 @@ TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerT
     }
 }
 
-TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeSevenTicksLaterOnlyWithin100AndStepLoudlyOnDebrisAndWater)
+TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeOnlyWithin100AndStepLoudlyOnDebrisAndWater)
 {
     horde.update();  // sight range 200, half-angle 20
     world.placeOrk(0, 1000, 1150);
@@ -145,7 +145,7 @@ TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeSevenTicksLaterOnlyWithin100
     EXPECT_EQ(world.sound->playedCount[6], 1) << "water";
 }
 
-TEST_F(Perception, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehindAndEveryCorpseAndAllTurnAway)
+TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadOrCloseAndEveryCorpseAndAllTurn)
 {
     for (int k = 0; k < 3; ++k) {
         world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
@@ -193,7 +193,7 @@ TEST_F(Perception, FramesFollowAgeAndAttackTimerTheElfSeesWhatIsAheadOrCloseBehi
     EXPECT_TRUE(shows(700 - 12, 800 - 9, 0xffffff));
 }
 
-TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesRevealSamplesHalfATileOffAndTheViewCountsItsEdgesOnScreen)
+TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndRevealSamplesHalfATileOff)
 {
     // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
     EXPECT_TRUE(sight.inCone(at(0, 0), at(100, 0), -90, 100, 10));

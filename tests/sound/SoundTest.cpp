@@ -50,7 +50,7 @@ TEST(SoundBoardLoading, EachIndexLoadsItsOwnCopyOfItsFile)
     }
 }
 
-TEST_F(Sound, LevelVolumeAndStartRadiusFollowTheDistanceWhenAllRingsAreBusyOnlyAFartherSoundTakesOneAndRingsFreeOncePastTheirRange)
+TEST_F(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
 {
     board.playAt(at(500, 350), 600, 1);
     expectRing(0, 42, 213, 0.0);

@@ -61,7 +61,7 @@ struct Map : testing::Test {
 }
 
 // Codes beyond 32 and 64 bits would wrap to rock (2) if read into a machine word.
-TEST_F(Map, SegmentsStampTheirCodesTheFillMarksWhatTheEntranceReachesBuiltLevelsOpenBothEntranceSquaresAndLitterHasAllSixKinds)
+TEST_F(Map, SegmentsStampTheirCodesTheFillStopsAtRockAndLevelsOpenTheEntranceAndLitterAllSixKinds)
 {
     ScratchDirectory scratch;
     writeSegment(0, "0");
@@ -138,7 +138,7 @@ TEST_F(Map, SegmentsStampTheirCodesTheFillMarksWhatTheEntranceReachesBuiltLevels
 }
 
 // Painting goes through the editor, whose aim sits 32 px up and left of the mouse.
-TEST_F(Map, TileAtAnswersRockOutsideTheGridAndTheEditorPaintsUnderTheAimRefusesWaterBesideRockDriesItWithNewRockAndScrolls)
+TEST_F(Map, OffTheGridIsRockAndTheEditorPaintsWaterNeverBesideRockAndScrolls)
 {
     for (Vector p : {at(0.0, 100.0), at(100.0, 0.0), at(6400.0, 10.0), at(10.0, 6400.0), at(-1.0, 10.0), at(NAN, 1)})
         EXPECT_EQ(&map.tileAt(p), map.outsideTile.get()) << p.x << ", " << p.y;
@@ -180,7 +180,7 @@ TEST_F(Map, TileAtAnswersRockOutsideTheGridAndTheEditorPaintsUnderTheAimRefusesW
     EXPECT_EQ(view.origin->y, 36);
 }
 
-TEST_F(Map, PicturesLandScrolledWithinATileFogHidesTheUnseenAndOffTheGridHalfFogTheSeenAndFarOriginsDrawSafely)
+TEST_F(Map, PicturesLandOnTheirTilesFogHidesTheUnseenHalfFogTheSeenAndFarOriginsDrawSafely)
 {
     for (BITMAP** picture : {&map.dirt, &map.water, &map.rock})
         world.paint(*picture, 128, 128, Mark, 40, 40, false);
