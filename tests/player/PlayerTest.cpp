@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstring>
+#include <tuple>
 
 #include "support/ActorWorld.h"
 #include "support/Point.h"
@@ -11,7 +12,6 @@ struct Player : testing::Test {
     ActorWorld world;
     Elf& elf = *world.elf;
     DaggerSet& set = *world.elf->daggers;
-    OrkHorde& horde = *world.horde;
 
     int throwsWhileHeld(int ticks)
     {
@@ -24,47 +24,33 @@ struct Player : testing::Test {
 };
 }
 
-TEST_F(Player, SpeedDependsOnModeAndDiagonalStepsAndRockPushesBack)
+TEST_F(Player, SpeedFollowsModeAndFireThrowsEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
 {
-    struct Case {
-        const char* keys;
-        bool stealth, bag;
-        double dx, dy;
-    };
-    for (Case c : {Case{"WD", false, false, 14, -14}, Case{"W", false, false, 0, -20}, Case{"WSD", false, false, 14, 0},
-                   Case{"W", true, false, 0, -6}, Case{"WD", true, false, 4, -4}, Case{"A", false, true, -16, 0},
-                   Case{"SA", false, true, -12, 12}}) {
+    for (auto [keys, stealth, bag, dx, dy] :
+         {std::tuple{"WD", 0, 0, 14, -14}, {"W", 0, 0, 0, -20}, {"WSD", 0, 0, 14, 0}, {"W", 1, 0, 0, -6},
+          {"WD", 1, 0, 4, -4}, {"A", 0, 1, -16, 0}, {"SA", 0, 1, -12, 12}}) {
         world.placeElf(1000, 1000);
-        elf.moveUp = std::strchr(c.keys, 'W');
-        elf.moveDown = std::strchr(c.keys, 'S');
-        elf.moveLeft = std::strchr(c.keys, 'A');
-        elf.moveRight = std::strchr(c.keys, 'D');
-        elf.stealthHeld = c.stealth;
-        elf.carryingBag = c.bag;
+        elf.moveUp = std::strchr(keys, 'W');
+        elf.moveDown = std::strchr(keys, 'S');
+        elf.moveLeft = std::strchr(keys, 'A');
+        elf.moveRight = std::strchr(keys, 'D');
+        elf.stealthHeld = stealth;
+        elf.carryingBag = bag;
         elf.update();
-        EXPECT_EQ(elf.position->x, 1000 + c.dx) << c.keys << c.stealth << c.bag;
-        EXPECT_EQ(elf.position->y, 1000 + c.dy) << c.keys << c.stealth << c.bag;
+        EXPECT_EQ(elf.position->x, 1000 + dx) << keys << stealth << bag;
+        EXPECT_EQ(elf.position->y, 1000 + dy) << keys << stealth << bag;
     }
     elf.moveUp = elf.moveDown = elf.moveLeft = elf.moveRight = elf.stealthHeld = elf.carryingBag = false;
-    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
-    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1034, 1000, 1054},
-                                                       std::array{17, 14, 1074, 970, 1054, 990}}) {
-        world.setRock(column, row);
-        world.placeElf(x, y);
-        elf.update();
-        EXPECT_EQ(elf.position->x, pushedX);
-        EXPECT_EQ(elf.position->y, pushedY);
+    world.map->tiles[15][15].kind = Rock;  // the probes are the orks': one case shows the elf's reach
+    world.placeElf(1000, 1034);
+    elf.update();
+    EXPECT_EQ(elf.position->y, 1054);
+    world.placeElf(3000, 3000);
+    for (bool* mode : {&elf.stealthHeld, &elf.carryingBag}) {
+        *mode = true;
+        EXPECT_EQ(throwsWhileHeld(20), 0);
+        *mode = false;
     }
-}
-
-TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
-{
-    elf.stealthHeld = true;
-    EXPECT_EQ(throwsWhileHeld(20), 0);
-    elf.stealthHeld = false;
-    elf.carryingBag = true;
-    EXPECT_EQ(throwsWhileHeld(20), 0);
-    elf.carryingBag = false;
     elf.facing = 90;  // the cursor lies to the left
     EXPECT_EQ(throwsWhileHeld(1), 1);
     EXPECT_NEAR(set.position[0]->x, 3000 - 50, 1e-3);
@@ -93,7 +79,7 @@ TEST_F(Player, FireThrowsTowardTheCursorEveryFifteenTicksButNotInStealthWithTheB
     EXPECT_EQ(set.state[2], Flying) << "flown within reach, and not caught";
 }
 
-TEST_F(Player, ElfSpriteFollowsModeAndCooldownAndTurnsItsNoseTowardTheCursor)
+TEST_F(Player, ElfSpriteFollowsModeAndCooldownAndTheElfAndDaggersTurnTowardTheirHeading)
 {
     const int colours[6] = {0x00ff00, 0xff0000, 0x0000ff, 0x00ffff, 0xffff80, 0x808080};
     BITMAP** slots[6] = {&elf.frames[0], &elf.frames[1], &elf.frames[2], &elf.stealthSprite, &elf.bagSprite,
@@ -118,6 +104,15 @@ TEST_F(Player, ElfSpriteFollowsModeAndCooldownAndTurnsItsNoseTowardTheCursor)
     clear_to_color(world.buffer, 0);
     elf.draw(*world.view);
     EXPECT_TRUE(world.shows(400 - 50, 350 - 87, 0xffffff));
+    world.paint(set.sprite, 32, 32, 0xffffff, 16, 2, false);  // tip 14 px above the pivot (16, 16)
+    set.state[0] = set.state[1] = Lying;
+    set.heading[0] = 60;
+    set.heading[1] = -90;
+    set.position[0]->copyFrom(at(3000, 3000));      // screen (400, 350), flying along (-sin 60, -cos 60)
+    set.position[1]->copyFrom(at(2600 - 8, 2950));  // screen (-8, 300), flying toward +x
+    set.draw(*world.view);
+    EXPECT_TRUE(world.shows(400 - 12, 350 - 7, 0xffffff));
+    EXPECT_TRUE(world.shows(6, 300, 0xffffff));
 }
 
 TEST_F(Player, ThrowsTakeTheFirstDaggerInHandWhichFliesFourteenStepsAndLiesAtTheFifteenth)
@@ -140,9 +135,9 @@ TEST_F(Player, ThrowsTakeTheFirstDaggerInHandWhichFliesFourteenStepsAndLiesAtThe
     EXPECT_EQ(set.position[2]->x, 3000);
 }
 
-TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillHitsAnOrkThere)
+TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackAndDaggersHitEveryLivingOrkCloserThan55)
 {
-    world.setRock(15, 12);  // y 768 to 831 above the throw
+    world.map->tiles[15][12].kind = Rock;  // y 768 to 831 above the throw
     world.map->tiles[40][12].visibility = Unreachable;
     world.listenAt(1000, 950);
     set.throwDagger(at(1000, 1000), 0.0);
@@ -153,7 +148,7 @@ TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillH
         EXPECT_EQ(set.state[i], Lying);
         EXPECT_NEAR(set.position[i]->y, 850, 1e-9) << "and stays there";
     }
-    EXPECT_EQ(world.played(10), 1) << "the far one is out of hearing";
+    EXPECT_EQ(world.sound->playedCount[10], 1) << "the far one is out of hearing";
     EXPECT_EQ(world.sound->ringRange[0], 450.0);
 
     set.throwDagger(at(1000, 1000), 0.0);
@@ -161,41 +156,24 @@ TEST_F(Player, RockAndUnreachableTilesStopDaggersOneStepBackWithASplatThatStillH
         set.update();
     world.placeOrk(0, 1000, 850);  // walked in where the dagger will stop
     set.update();
-    EXPECT_EQ(world.played(7), 1);
+    EXPECT_EQ(world.sound->playedCount[7], 1);
     EXPECT_EQ(world.sound->ringRange[2], 600.0);
-    EXPECT_EQ(horde.health[0], 1);
+    EXPECT_EQ(world.horde->health[0], 1);
     EXPECT_NEAR(set.position[2]->y, 900, 1e-9);
-}
 
-TEST_F(Player, DaggersHitEveryLivingOrkCloserThan55)
-{
-    horde.count = 4;
+    world.horde->count = 4;  // again: every living ork closer than 55
     world.placeOrk(3, 1000, 1060);  // within reach only once the first hit moves the dagger back
     world.placeOrk(0, 1000, 1055);
     world.placeOrk(1, 900, 1000);
-    horde.health[1] = 0;
+    world.horde->health[1] = 0;
     world.placeOrk(2, 1000, 1054.9);
     set.throwDagger(at(1000, 1000), 0.0);
     set.throwDagger(at(900, 1000), 0.0);
     set.update();
-    EXPECT_EQ(horde.health[0], 2);
-    EXPECT_EQ(horde.health[1], 0);
-    EXPECT_EQ(horde.health[2], 1);
-    EXPECT_EQ(horde.chargeTimer[2], 30);
-    EXPECT_EQ(horde.health[3], 1) << "one dagger can hit two orks in a tick";
-    EXPECT_EQ(set.state[1], Flying) << "a corpse does not stop a dagger";
-}
-
-TEST_F(Player, DaggersPointAlongTheirFlightEvenLeftOfTheScreen)
-{
-    world.paint(set.sprite, 32, 32, 0xffffff, 16, 2, false);  // tip 14 px above the pivot (16, 16)
-    world.listenAt(3000, 3000);
-    set.state[0] = set.state[1] = Lying;
-    set.heading[0] = 60;
-    set.heading[1] = -90;
-    set.position[0]->copyFrom(at(3000, 3000));      // screen (400, 350), flying along (-sin 60, -cos 60)
-    set.position[1]->copyFrom(at(2600 - 8, 2950));  // screen (-8, 300), flying toward +x
-    set.draw(*world.view);
-    EXPECT_TRUE(world.shows(400 - 12, 350 - 7, 0xffffff));
-    EXPECT_TRUE(world.shows(6, 300, 0xffffff));
+    EXPECT_EQ(world.horde->health[0], 2);
+    EXPECT_EQ(world.horde->health[1], 0);
+    EXPECT_EQ(world.horde->health[2], 1);
+    EXPECT_EQ(world.horde->chargeTimer[2], 30);
+    EXPECT_EQ(world.horde->health[3], 1) << "one dagger can hit two orks in a tick";
+    EXPECT_EQ(set.state[4], Flying) << "a corpse does not stop a dagger";
 }

@@ -1,14 +1,13 @@
 #include "support/ActorWorld.h"
 
 #include "support/Headless.h"
+#include "support/Point.h"
 
 ActorWorld::ActorWorld()
     : game(new Game()),
       map(game->tileMap.get()),
       view(game->view.get()),
-      sight(game->sight.get()),
       sound(game->sound.get()),
-      debris(game->debrisTable.get()),
       horde(game->orks.get()),
       elf(game->elf.get()),
       buffer(game->backBuffer)
@@ -18,35 +17,26 @@ ActorWorld::ActorWorld()
             tile = Tile{Floor, Unseen, -1};
     horde->count = 1;
     horde->health[0] = 0;
-    elf->dead = false;
-    elf->carryingBag = false;
+    elf->dead = elf->carryingBag = false;
     clear_to_color(buffer, 0);
     placeElf(3000, 3000);
 }
 
-void ActorWorld::setRock(int column, int row)
-{
-    map->tiles[column][row].kind = Rock;
-}
-
 void ActorWorld::placeOrk(int i, double x, double y)
 {
-    horde->pos[i]->x = x;
-    horde->pos[i]->y = y;
-    horde->target[i]->copyFrom(*horde->pos[i]);
+    horde->pos[i]->copyFrom(at(x, y));
+    horde->target[i]->copyFrom(at(x, y));
     horde->health[i] = 2;
 }
 
 void ActorWorld::placeElf(double x, double y)
 {
-    elf->position->x = x;
-    elf->position->y = y;
+    elf->position->copyFrom(at(x, y));
 }
 
 void ActorWorld::listenAt(double x, double y)
 {
-    view->origin->x = x - SCREEN_W / 2;
-    view->origin->y = y - SCREEN_H / 2;
+    view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2));
 }
 
 void ActorWorld::tick()
@@ -57,15 +47,9 @@ void ActorWorld::tick()
         horde->perceive(i);
 }
 
-int ActorWorld::played(int sample) const
-{
-    return sound->playedCount[sample];
-}
-
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    if (slot)
-        destroy_bitmap(slot);
+    destroy_bitmap(slot);
     slot = create_bitmap(w, h);
     const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
     clear_to_color(slot, whole ? colour : makecol(255, 0, 255));

@@ -14,16 +14,13 @@ public:
     std::unique_ptr<Game> game;
     TileMap* map;
     View* view;
-    Sight* sight;
     SoundBoard* sound;
-    Debris* debris;
     OrkHorde* horde;
     Elf* elf;
     BITMAP* buffer;
 
     ActorWorld();
 
-    void setRock(int column, int row);
     // A living ork in slot i, standing (its target is its own position).
     void placeOrk(int i, double x, double y);
     void placeElf(double x, double y);
@@ -31,7 +28,6 @@ public:
     void listenAt(double x, double y);
     // One tick of the actors in the Game's order: elf, horde, each ork's perception.
     void tick();
-    int played(int sample) const;
     // Replaces a picture of the Game (which frees it at the end) by a 16-bit
     // one of the given size in the mask colour with a 5 x 5 mark of colour
     // rgb centred on (x, y); whole = true fills it all with rgb instead.

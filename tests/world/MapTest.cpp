@@ -1,33 +1,31 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
 #include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <memory>
+#include <set>
 #include <string>
 
+#include "support/ActorWorld.h"
+#include "support/Headless.h"
 #include "support/Point.h"
 #include "support/ScratchDirectory.h"
-#include "world/TileMap.h"
+#include "world/FastSprite.h"
 
 namespace {
-Vector centreOf(int column, int row)
-{
-    return at(column * 64.0 + 32.0, row * 64.0 + 32.0);
-}
-
 // maps/seg<number>.txt in the working directory: 100 cells of one code,
 // with exceptions as {cell, code}.
-void writeSegment(int number, int code, std::initializer_list<std::pair<int, int>> exceptions = {})
+void writeSegment(int number, const char* code, std::initializer_list<std::pair<int, const char*>> exceptions = {})
 {
     std::string text;
     for (int cell = 0; cell < 100; ++cell) {
-        int c = code;
+        std::string c = code;
         for (auto [at, other] : exceptions)
             c = at == cell ? other : c;
-        text += std::to_string(c) + (cell % 10 == 9 ? "\n" : " ");
+        text += c + (cell % 10 == 9 ? "\n" : " ");
     }
     std::filesystem::create_directories("maps");
     std::ofstream("maps/seg" + std::to_string(number) + ".txt") << text;
@@ -42,60 +40,41 @@ int marked(const TileMap& map)
     return count;
 }
 
+constexpr int Fog = 0x202030, HalfFog = 0x606070, Mark = 0xc8a028;
+
 struct Map : testing::Test {
-    std::unique_ptr<TileMap> map{new TileMap()};
-    Tile& tile(int column, int row) { return map->tiles[column][row]; }
+    ActorWorld world;
+    TileMap& map = *world.map;
+    View& view = *world.view;
+
+    Tile& tile(int column, int row) { return map.tiles[column][row]; }
+    // One frame as the game draws it, without actors: the sight reveal sits
+    // between the water-and-rock layer and the fog.
+    void frame(double facing)
+    {
+        clear_to_color(world.buffer, 0);
+        map.drawWaterAndRock(view);
+        world.game->sight->reveal(*world.elf->position, facing, 400, 45);
+        map.drawFog(view);
+    }
 };
 }
 
-TEST_F(Map, TileAtAnswersRockOutsideForPointsOnOrBeyondTheEdges)
-{
-    for (Vector p : {at(0.0, 100.0), at(100.0, 0.0), at(6400.0, 10.0), at(10.0, 6400.0), at(-1.0, 10.0), at(NAN, 1)})
-        EXPECT_EQ(&map->tileAt(p), map->outsideTile.get()) << p.x << ", " << p.y;
-    EXPECT_EQ(&map->tileAt(at(0.5, 0.5)), &tile(0, 0));
-    EXPECT_EQ(&map->tileAt(at(63.9, 64.0)), &tile(0, 1));
-    EXPECT_EQ(&map->tileAt(at(6399.9, 6399.9)), &tile(99, 99));
-}
-
-TEST_F(Map, WaterIsRefusedBesideRockAndNewRockDriesTheWaterAroundIt)
-{
-    tile(9, 9).kind = Rock;  // diagonal
-    tile(22, 10).kind = Rock;  // two tiles away does not count
-    for (Vector p : {centreOf(10, 10), centreOf(20, 10), centreOf(0, 50), centreOf(50, 99)})
-        map->paste(p, Water);
-    EXPECT_EQ(tile(10, 10).kind, Floor);
-    EXPECT_EQ(tile(20, 10).kind, Water);
-    EXPECT_EQ(tile(0, 50).kind, Floor) << "the rock outside neighbours the edge";
-    EXPECT_EQ(tile(50, 99).kind, Floor);
-
-    for (int x = 28; x <= 32; ++x)
-        for (int y = 28; y <= 32; ++y)
-            tile(x, y).kind = Water;
-    map->paste(centreOf(30, 30), Rock);
-    EXPECT_EQ(tile(30, 30).kind, Rock);
-    EXPECT_EQ(tile(29, 29).kind, Floor);
-    EXPECT_EQ(tile(31, 31).kind, Floor);
-    EXPECT_EQ(tile(32, 30).kind, Water) << "only the eight neighbours";
-    map->paste(at(-10.0, 300.0), Floor);
-    EXPECT_EQ(map->outsideTile->kind, Rock);
-    map->paste(centreOf(32, 32), 3);
-    map->paste(centreOf(32, 32), -1);
-    EXPECT_EQ(tile(32, 32).kind, Water) << "unknown codes change nothing";
-}
-
-TEST_F(Map, SegmentZeroCellsStampFloorThreeTimesInFourOtherCodesAlwaysAndPlacementWraps)
+// Codes beyond 32 and 64 bits would wrap to rock (2) if read into a machine word.
+TEST_F(Map, SegmentsStampTheirCodesTheFillStopsAtRockAndLevelsOpenTheEntranceAndLitterAllSixKinds)
 {
     ScratchDirectory scratch;
-    writeSegment(0, 0);
-    writeSegment(1, 7, {{0, Rock}, {1, Water}, {20, Water}, {31, Rock}, {99, 0}});
-    map->width = 40;
-    map->height = 30;
-    map->reset();
+    writeSegment(0, "0");
+    writeSegment(1, "7", {{0, "2"}, {1, "1"}, {2, "4294967298"}, {3, "-18446744073709551614"}, {20, "1"}, {31, "2"},
+                          {99, "0"}});
+    map.width = 40;
+    map.height = 30;
+    map.reset();
     for (int x = 10; x < 20; ++x)
         for (int y = 20; y < 30; ++y)
             tile(x, y).kind = Rock;
     std::srand(99);
-    map->loadSegment(10, 20, 0);
+    map.loadSegment(10, 20, 0);
     std::srand(99);
     for (int row = 0; row < 10; ++row)
         for (int column = 0; column < 10; ++column)
@@ -103,55 +82,171 @@ TEST_F(Map, SegmentZeroCellsStampFloorThreeTimesInFourOtherCodesAlwaysAndPlaceme
 
     tile(33, 5).kind = Rock;
     std::srand(5);
-    map->loadSegment(map->width + 3, 35, 1);  // lands at column 3, row 5
+    map.loadSegment(map.width + 3, 35, 1);  // lands at column 3, row 5
     const int next = std::rand();
     std::srand(5);
     std::rand();
     EXPECT_EQ(next, std::rand()) << "only the one zero cell draws";
     EXPECT_EQ(tile(3, 5).kind, Rock);
     EXPECT_EQ(tile(4, 5).kind, Floor) << "water right after rock is refused";
+    EXPECT_EQ(tile(5, 5).kind, Floor) << "huge codes stamp nothing";
+    EXPECT_EQ(tile(6, 5).kind, Floor);
     EXPECT_EQ(tile(3, 7).kind, Floor) << "water dried by rock stamped after it";
     EXPECT_EQ(tile(4, 8).kind, Rock);
     EXPECT_EQ(tile(33, 5).kind, Rock) << "code 7 leaves the tile alone";
-}
-
-TEST_F(Map, ResetAndFloodFillMarkWhatTheEntranceReaches)
-{
-    map->width = map->height = 20;
-    map->reset();
+    map.width = map.height = 20;
+    map.reset();
     for (auto [x, y, kind] : {std::array{0, 5, 2}, {21, 5, 2}, {5, 21, 2}, {1, 1, 0}, {20, 20, 0}, {20, 1, 0}})
         EXPECT_EQ(tile(x, y).kind, kind) << x << "," << y;
-    EXPECT_EQ(marked(*map), 0);
-    map->floodFill(21, 5);
-    EXPECT_EQ(marked(*map), 1) << "rock is marked but not walked through";
-    map->reset();
+    EXPECT_EQ(marked(map), 0);
     for (int x = 9; x <= 14; ++x)
         tile(x, 9).kind = tile(x, 13).kind = Rock;
     for (int y = 9; y <= 13; ++y)
         tile(9, y).kind = tile(14, y).kind = Rock;
     tile(11, 11).kind = Water;
-    map->floodFill(12, 11);
+    map.floodFill(12, 11);
     EXPECT_EQ(tile(14, 12).visibility, Unseen) << "the wall it touches";
     EXPECT_EQ(tile(9, 9).visibility, Unreachable) << "corners are not edge steps";
-    EXPECT_EQ(marked(*map), 4 * 3 + 2 * 4 + 2 * 3);
-    map->reset();
+    EXPECT_EQ(marked(map), 4 * 3 + 2 * 4 + 2 * 3);
+    map.reset();
     for (int x = 0; x < 100; ++x)
         tile(x, 5).kind = Floor;
-    map->floodFill(1, 1);
+    map.floodFill(1, 1);
     EXPECT_EQ(tile(30, 5).visibility, Unseen);
     EXPECT_EQ(tile(31, 5).visibility, Unreachable) << "ten tiles beyond the extents at most";
-}
-
-TEST_F(Map, BuiltLevelsOpenBothEntranceSquaresAndConnectToTheTopOrLeft)
-{
     std::srand(3);
-    ASSERT_TRUE(map->build(20, 20, 15));
+    ASSERT_TRUE(map.build(20, 20, 15));
     for (int i = 24; i <= 33; ++i)
         EXPECT_EQ(tile(i, i).kind, Floor) << "squares A (24-29) and B (28-33)";
     EXPECT_EQ(tile(34, 34).kind, Rock);
     EXPECT_EQ(tile(28, 28).visibility, Unseen) << "where the elf starts";
     EXPECT_EQ(tile(31, 31).visibility, Unreachable) << "B beyond the fill's reach";
-    EXPECT_TRUE(map->build(90, 1000, 155));
-    EXPECT_EQ(map->width, 85) << "clamped so that square B stays on the grid";
-    EXPECT_EQ(map->height, 85);
+    EXPECT_TRUE(map.build(90, 1000, 155));
+    EXPECT_EQ(map.width, 85) << "clamped so that square B stays on the grid";
+    EXPECT_EQ(map.height, 85);
+    world.game->startLevel(2);
+    std::set<int> kinds;
+    int offFloor = 0;
+    for (const auto& column : map.tiles)
+        for (const Tile& t : column)
+            if (t.debris >= 0) {
+                kinds.insert(t.debris);
+                offFloor += t.kind != Floor;
+            }
+    EXPECT_EQ(kinds, (std::set<int>{0, 1, 2, 3, 4, 5}));
+    EXPECT_EQ(offFloor, 0);
 }
+
+// Painting goes through the editor, whose aim sits 32 px up and left of the mouse.
+TEST_F(Map, OffTheGridIsRockAndTheEditorPaintsWaterNeverBesideRockAndScrolls)
+{
+    for (Vector p : {at(0.0, 100.0), at(100.0, 0.0), at(6400.0, 10.0), at(10.0, 6400.0), at(-1.0, 10.0), at(NAN, 1)})
+        EXPECT_EQ(&map.tileAt(p), map.outsideTile.get()) << p.x << ", " << p.y;
+    EXPECT_EQ(&map.tileAt(at(0.5, 0.5)), &tile(0, 0));
+    EXPECT_EQ(&map.tileAt(at(63.9, 64.0)), &tile(0, 1));
+    EXPECT_EQ(&map.tileAt(at(6399.9, 6399.9)), &tile(99, 99));
+    view.origin->copyFrom(at(0, 0));
+    auto step = [&](int column, int row, int buttons, std::initializer_list<int> heldKeys = {}) {
+        mouse_x = column * 64 + 64;
+        mouse_y = row * 64 + 64;
+        mouse_b = buttons;
+        for (int k : heldKeys)
+            key[k] = 1;
+        world.game->editSegments();
+        headless::releaseInput();
+    };
+    step(2, 2, 2);
+    for (auto [column, row] : {std::pair{3, 3}, {4, 2}, {0, 5}})
+        step(column, row, 1);
+    EXPECT_EQ(tile(2, 2).kind, Rock);
+    EXPECT_EQ(tile(3, 3).kind, Floor) << "water beside rock, diagonally, is refused";
+    EXPECT_EQ(tile(4, 2).kind, Water) << "two tiles away does not count";
+    EXPECT_EQ(tile(0, 5).kind, Floor) << "the rock outside neighbours the edge";
+    for (int x = 6; x <= 10; ++x)
+        for (int y = 3; y <= 7; ++y)
+            tile(x, y).kind = Water;
+    step(8, 5, 2);
+    EXPECT_EQ(tile(7, 4).kind, Floor);
+    EXPECT_EQ(tile(9, 6).kind, Floor);
+    EXPECT_EQ(tile(10, 5).kind, Water) << "only the eight neighbours";
+    step(8, 5, 0, {KEY_SPACE});
+    EXPECT_EQ(tile(8, 5).kind, Floor);
+    step(-1, -1, 0, {KEY_SPACE});
+    EXPECT_EQ(map.outsideTile->kind, Rock);
+
+    for (auto keys : {std::initializer_list<int>{KEY_A, KEY_S}, {KEY_A, KEY_S}, {KEY_D}, {KEY_W}})
+        step(0, 0, 0, keys);
+    EXPECT_EQ(view.origin->x, -36);
+    EXPECT_EQ(view.origin->y, 36);
+}
+
+TEST_F(Map, PicturesLandOnTheirTilesFogHidesTheUnseenHalfFogTheSeenAndFarOriginsDrawSafely)
+{
+    for (BITMAP** picture : {&map.dirt, &map.water, &map.rock})
+        world.paint(*picture, 128, 128, Mark, 40, 40, false);
+    world.paint(world.game->debrisTable->debrisSprites[2], 64, 64, Mark, 2, 2, false);
+    tile(3, 3).kind = Water;
+    tile(1, 3).kind = Rock;
+    tile(5, 1).debris = 2;
+    view.origin->copyFrom(at(-10, 5));  // ox 54, oy 5: tile (x, y) has its corner at (64 x + 10, 64 y - 5)
+    map.drawGround(view);
+    map.drawDebrisAndFades(view);
+    map.drawWaterAndRock(view);
+    // First pixel of each mark: dirt every 128 px from (-54, -5); debris at
+    // its tile's corner, water and rock 32 px up and left of it.
+    for (auto [x, y] : {std::array{-54 + 128 + 38, -5 + 38}, {202 - 32 + 38, 187 - 32 + 38}, {74 - 32 + 38, 187 - 32 + 38},
+                        {330, 59}}) {
+        EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
+        EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
+    }
+    world.paint(map.fog, 128, 128, Fog);
+    world.paint(map.halfFog, 128, 128, HalfFog);
+    world.placeElf(3232, 3232);  // centre of tile (50, 50)
+    world.listenAt(3232, 3232);
+    auto atTile = [&](int column, int row, int rgb) { return world.shows(column * 64 - 2800, row * 64 - 2850, rgb); };
+    tile(50, 55).visibility = Unreachable;
+    frame(180);  // looking down
+    EXPECT_FALSE(atTile(50, 53, Fog) || atTile(50, 53, HalfFog));
+    EXPECT_TRUE(atTile(50, 55, Fog));
+    frame(0);  // looking up
+    EXPECT_TRUE(atTile(50, 53, HalfFog));
+    EXPECT_FALSE(atTile(50, 47, Fog) || atTile(50, 47, HalfFog));
+
+    world.placeElf(100, 100);
+    world.listenAt(100, 100);
+    map.outsideTile->visibility = InSight;
+    frame(90);  // looking left, off the grid
+    EXPECT_TRUE(world.shows(201, 350, Fog));
+    EXPECT_TRUE(world.shows(400, 200, Fog)) << "above the map";
+    EXPECT_FALSE(world.shows(340, 382, Fog) || world.shows(340, 382, HalfFog)) << "the first column, in sight";
+
+    // Far beyond any int, and even when not a number, the origin scrolls the
+    // ground as near the grid; a sprite at the farthest places draws nothing,
+    // and one hanging off the left edge is clipped before its row is touched.
+    world.paint(map.dirt, 128, 128, 0);
+    for (int x = 0; x < 128; ++x)
+        vline(map.dirt, x, 0, 127, x);  // a different colour in every column
+    auto groundAt = [&](double originX) {
+        view.origin->copyFrom(at(originX, 0));
+        map.drawGround(view);
+        return getpixel(world.buffer, 100, 100);
+    };
+    const double farTile = std::ldexp(TileMap::TileSize, 40);
+    for (double within : {0.0, 17.0, 40.0})
+        EXPECT_EQ(groundAt(farTile + within), groundAt(within));
+    EXPECT_EQ(groundAt(NAN), groundAt(0.0));
+    EXPECT_EQ(groundAt(INFINITY), groundAt(0.0));
+
+    clear_to_color(world.buffer, 0);
+    world.paint(map.rock, 4, 4, Mark);
+    for (int x : {INT_MIN, INT_MAX})
+        for (int y : {INT_MIN, 0, INT_MAX}) {
+            drawSpriteFast(world.buffer, map.rock, x, y);
+            drawSpriteFast(world.buffer, map.rock, y, x);
+        }
+    EXPECT_FALSE(world.shows(0, 0, Mark));
+    drawSpriteFast(world.buffer, map.rock, -3, 0);
+    EXPECT_TRUE(world.shows(0, 0, Mark));
+    EXPECT_FALSE(world.shows(1, 0, Mark));
+}
+
