@@ -116,6 +116,25 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
     EXPECT_TRUE(game->bagPosition->x != bagX || game->bagPosition->y != bagY) << "rebuilt on the next tick too";
 }
 
+// Several levels of each size, so a placement rule that only sometimes breaks shows.
+TEST_F(GameTest, FurnishedLevelsPutOrksOnGroundAndTheBagOnReachableFloorAwayFromTheEntrance)
+{
+    for (int level = 0; level < 40; ++level) {
+        game->startLevel(level % 4);
+        const int w = game->tileMap->width;
+        const int h = game->tileMap->height;
+        const int bagX = static_cast<int>(game->bagPosition->x / 64);
+        const int bagY = static_cast<int>(game->bagPosition->y / 64);
+        ASSERT_TRUE(bagX < w / 2 || bagY < h / 2) << "level " << level;
+        ASSERT_EQ(game->tileMap->tiles[bagX][bagY].kind, Floor);
+        ASSERT_NE(game->tileMap->tiles[bagX][bagY].visibility, Unreachable);
+        for (int i = 0; i < game->orks->count; ++i) {
+            const Tile& tile = game->tileMap->tileAt(*game->orks->pos[i]);
+            ASSERT_TRUE(tile.kind != Rock && tile.visibility != Unreachable) << "ork " << i;
+        }
+    }
+}
+
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
