@@ -57,6 +57,14 @@ bool isSupportedDepth(uint16_t bitsPerPixel)
         || bitsPerPixel == 32;
 }
 
+// Allegro's loader makes a sample for every data chunk it meets and keeps
+// only the last, leaking the others. It reads on from at least the whole
+// frames of the first block, so any later "data" there is refused.
+bool mentionsDataAfter(const std::string& bytes, size_t from)
+{
+    return bytes.find("data", from) != std::string::npos;
+}
+
 const char* findFormatFault(const std::string& bytes, size_t at, uint32_t size)
 {
     if (size < FormatChunkBytes)
@@ -233,9 +241,15 @@ const char* findWaveFault(const std::string& bytes)
         } else if (startsWith(bytes, at, "data")) {
             if (!formatSeen)
                 return "sound data before its format";
-            return size == 0 ? "no sound data" : nullptr;
+            if (size == 0)
+                return "no sound data";
+            return mentionsDataAfter(bytes, body + (size & ~3u)) ? "a second block of sound data" : nullptr;
         }
-        at = body + size + (size & 1);  // chunks are padded to even lengths
+        // Allegro's loader skips no pad bytes, so after an odd chunk it would
+        // read the rest of the file out of step with this walk.
+        if (size & 1)
+            return "odd-sized chunk before the sound data";
+        at = body + size;
     }
     return formatSeen ? "no sound data" : "no sound format";
 }

@@ -68,10 +68,11 @@ const Case Cases[] = {
      "Unreadable data file: sounds/splat.wav (truncated sound data)"},
     {"sounds/bone.wav", field(4, 0x7FFFFFF0u, 4, "data"),
      "Unreadable data file: sounds/bone.wav (truncated sound data)"},
-    // An odd-sized unknown chunk passes the check, pad byte and all, and only
-    // then does Allegro's own loader refuse it. Sound data needs its format first.
+    // Allegro's loader skips no pad bytes, and leaks all but the last block of sound data.
     {"sounds/bone.wav", [](std::string& b) { b.insert(12, std::string("LIST\x03\0\0\0xyz\0", 12)); },
-     "Unreadable data file: sounds/bone.wav (the sample loader refused it)"},
+     "Unreadable data file: sounds/bone.wav (odd-sized chunk before the sound data)"},
+    {"sounds/bone.wav", [](std::string& b) { b += std::string("data\2\0\0\0\0\0", 10); },
+     "Unreadable data file: sounds/bone.wav (a second block of sound data)"},
     {"sounds/bone.wav",
      [](std::string& b) { b = b.substr(0, 12) + b.substr(b.find("data")) + b.substr(12, b.find("data") - 12); },
      "Unreadable data file: sounds/bone.wav (sound data before its format)"},
