@@ -204,6 +204,7 @@ TEST(EncodedAssets, SamplesKeepTheirAudioShareOneLoudnessAndStartAndEndInSilence
             loudest = std::max(loudest, level(s, at, at + Window));
         shared = shared ? shared : loudest;
         EXPECT_NEAR(loudest, shared, shared / 10) << u.name << " stands out from the others";
+        EXPECT_GT(loudest, 0.1) << u.name << " peaks below -20 dBFS, too quiet to hear in play";
         destroy_sample(s);
     }
 }
