@@ -23,7 +23,7 @@
     ENTRY(Dagger, "textures//dagger.bmp", Picture, "Screens and Game")  \
     ENTRY(Grave, "textures//grave.bmp", Picture, "Screens")             \
     ENTRY(Intro, "textures//intro.bmp", Picture, "Screens")             \
-    ENTRY(Victory, "textures//victory.bmp", Picture, "Screens")          \
+    ENTRY(Victory, "textures//victory.bmp", Picture, "Screens")         \
     ENTRY(Ork0, "textures//Ork0.bmp", Picture, "Game")                  \
     ENTRY(Ork1, "textures//Ork1.bmp", Picture, "Game")                  \
     ENTRY(Ork2, "textures//Ork2.bmp", Picture, "Game")                  \

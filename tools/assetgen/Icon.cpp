@@ -149,8 +149,6 @@ void contour(Image& image, Color ink, float radius)
     image = under;
 }
 
-uint8_t byte(float v) { return static_cast<uint8_t>(std::lround(std::min(1.0f, std::max(0.0f, v)) * 255.0f)); }
-
 bool writeIcon(const Image& image, const std::string& path)
 {
     std::vector<uint8_t> rgba;
@@ -159,7 +157,7 @@ bool writeIcon(const Image& image, const std::string& path)
         for (int x = 0; x < image.width; ++x) {
             float a = image.coverage(x, y);
             Color c = a > 0.0f ? image.at(x, y) : Color();
-            rgba.insert(rgba.end(), {byte(c.r), byte(c.g), byte(c.b), byte(a)});
+            rgba.insert(rgba.end(), {uint8_t(byteOf(c.r)), uint8_t(byteOf(c.g)), uint8_t(byteOf(c.b)), uint8_t(byteOf(a))});
         }
     return writePngWithAlpha(path, image.width, image.height, rgba);
 }

@@ -3,6 +3,7 @@
 #include "Noise.h"
 
 #include <algorithm>
+#include <cmath>
 #include <allegro.h>
 
 namespace {
@@ -34,6 +35,11 @@ bool covered(const Image& image, int x, int y, Edge edge)
 }
 
 Color rgb(int r, int g, int b) { return {r / 255.0f, g / 255.0f, b / 255.0f}; }
+
+int byteOf(float v)
+{
+    return static_cast<int>(std::lround(std::min(1.0f, std::max(0.0f, v)) * 255.0f));
+}
 
 Color mix(Color a, Color b, float t)
 {

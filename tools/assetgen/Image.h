@@ -10,6 +10,8 @@ struct Color {
 };
 
 Color rgb(int r, int g, int b);
+// A channel of 0 to 1 as the nearest of 0 to 255, for the 8-bit icon formats.
+int byteOf(float v);
 Color mix(Color a, Color b, float t);
 Color scale(Color c, float k);
 Color add(Color a, Color b);

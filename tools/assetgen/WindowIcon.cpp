@@ -4,8 +4,6 @@
 // cut at half coverage.
 #include "Families.h"
 
-#include <algorithm>
-#include <cmath>
 #include <cstdio>
 #include <map>
 #include <string>
@@ -32,11 +30,6 @@ std::string colourName(int index)
     return {symbolChar(index / SymbolCount), symbolChar(index % SymbolCount)};
 }
 
-int channel(float v)
-{
-    return static_cast<int>(std::lround(std::min(1.0f, std::max(0.0f, v)) * 255.0f));
-}
-
 // "#rrggbb", or "None" where the head does not cover the pixel.
 std::string pixelColour(const Image& image, int x, int y)
 {
@@ -44,7 +37,7 @@ std::string pixelColour(const Image& image, int x, int y)
         return "None";
     Color c = image.at(x, y);
     char text[8];
-    std::snprintf(text, sizeof text, "#%02x%02x%02x", channel(c.r), channel(c.g), channel(c.b));
+    std::snprintf(text, sizeof text, "#%02x%02x%02x", byteOf(c.r), byteOf(c.g), byteOf(c.b));
     return text;
 }
 
