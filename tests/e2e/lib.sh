@@ -16,6 +16,9 @@ e2e_cleanup() {
   # The game may outlive a polite signal once its display is gone.
   [ -z "$GAME_PID" ] || pkill -KILL -P "$GAME_PID" || true
   kill $GAME_PID $XVFB_PID 2>/dev/null || true
+  # A dying Xvfb still removes its display's socket: the next test's server
+  # may already have taken that display number.
+  wait $XVFB_PID 2>/dev/null || true
   rm -rf "$E2E_TMP"
 }
 
@@ -29,7 +32,9 @@ e2e_setup() {
   printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/bin/xmessage"
   chmod +x "$E2E_TMP/bin/xmessage"
   export PATH="$E2E_TMP/bin:$PATH"
-  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
+  # -noreset: a server that resets when its last client leaves refuses the
+  # next one for a moment, and clients come and go here all the time.
+  Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
   XVFB_PID=$!
   e2e_until 10 test -s "$E2E_TMP/display" || e2e_fail "Xvfb did not start"
   export DISPLAY=":$(head -n 1 "$E2E_TMP/display")"
