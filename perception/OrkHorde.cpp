@@ -3,8 +3,8 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "world/TileMap.h"
 #include "perception/OrkPhases.h"
+#include "world/TileMap.h"
 #include "world/WallProbes.h"
 
 namespace {
