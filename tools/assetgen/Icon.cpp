@@ -181,6 +181,7 @@ void makeIcons(const std::string& dir)
     for (int size : IconSizes) {
         Image image(size, size);
         paintOrkHead(image);
-        writeIcon(image, dir + "/orkcave-" + std::to_string(size) + ".png");
+        const std::string path = dir + "/orkcave-" + std::to_string(size) + ".png";
+        requireWritten(writeIcon(image, path), path);
     }
 }

@@ -4,6 +4,8 @@
 
 #include <algorithm>
 #include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <allegro.h>
 
 namespace {
@@ -81,11 +83,18 @@ void Image::paste(const Image& other, int x0, int y0)
             blend(x0 + x, y0 + y, other.at(x, y), other.coverage(x, y));
 }
 
-bool writePicture(const Image& image, const std::string& path, Edge edge)
+void requireWritten(bool written, const std::string& path)
+{
+    if (written)
+        return;
+    std::fprintf(stderr, "assetgen: cannot write %s\n", path.c_str());
+    std::exit(1);
+}
+
+void writePicture(const Image& image, const std::string& path, Edge edge)
 {
     BITMAP* bmp = create_bitmap_ex(24, image.width, image.height);
-    if (!bmp)
-        return false;
+    requireWritten(bmp != nullptr, path);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             if (!covered(image, x, y, edge)) {
@@ -99,7 +108,7 @@ bool writePicture(const Image& image, const std::string& path, Edge edge)
                 g = 4;
             putpixel(bmp, x, y, makecol24(r, g, b));
         }
-    bool ok = save_bitmap(path.c_str(), bmp, nullptr) == 0;
+    const bool written = save_bitmap(path.c_str(), bmp, nullptr) == 0;
     destroy_bitmap(bmp);
-    return ok;
+    requireWritten(written, path);
 }

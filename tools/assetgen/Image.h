@@ -47,4 +47,9 @@ enum class Edge { Hard, Stippled };
 // Writes a 24-bit BMP with Allegro's save_bitmap. Colours are ordered-
 // dithered onto the 5-6-5 grid the game runs in, so Allegro's truncating
 // conversion on load keeps them exactly; uncovered pixels become magenta.
-bool writePicture(const Image& image, const std::string& path, Edge edge);
+// A picture that cannot be written ends the generator, as requireWritten.
+void writePicture(const Image& image, const std::string& path, Edge edge);
+
+// Ends the generator with exit code 1 and a message naming the file unless
+// it was written whole: a build must not go on with a file missing or cut short.
+void requireWritten(bool written, const std::string& path);

@@ -179,7 +179,7 @@ void writeSound(const std::string& path, Samples s, float fadeIn = 0.0f, float f
     synth::balance(s, Loudness, Peak);
     synth::fadeIn(s, fadeIn);
     synth::fadeOut(s, fadeOut);
-    writeWav(path, s);
+    requireWritten(writeWav(path, s), path);
 }
 
 }
