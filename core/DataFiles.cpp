@@ -4,10 +4,6 @@
 
 #include <cstring>
 
-#define ORKCAVE_DATA_ENTRY(id, path, kind, loader) {DataFile::id, path, DataKind::kind, loader},
-const DataFileEntry dataFiles[DataFileCount] = {ORKCAVE_DATA_FILES(ORKCAVE_DATA_ENTRY)};
-#undef ORKCAVE_DATA_ENTRY
-
 const char* dataPath(DataFile file)
 {
     return dataFiles[static_cast<int>(file)].path;

@@ -1,20 +1,19 @@
 // How one ork and one footprint look on screen.
 #include <allegro.h>
 
+#include "core/DataFiles.h"
 #include "perception/OrkHorde.h"
 #include "perception/OrkPhases.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
 
 namespace {
-constexpr int OrkPivotX = 50;
-constexpr int OrkPivotY = 100;
+constexpr Pivot OrkTurn = pivotOf(DataFile::Ork0);  // every ork picture, the corpse too
 
 constexpr int FreshPrintAbove = 90;
 constexpr int FadingPrintAbove = 60;
 constexpr int FaintPrintAbove = 30;  // at this age and below a print is gone
-constexpr int PrintPivotX = 17;
-constexpr int PrintPivotY = 13;
+constexpr Pivot PrintTurn = pivotOf(DataFile::Footprint0);  // the bloody print too
 
 // A quarter turn would be 64 units; 90 is the print art's own offset and is kept on purpose.
 constexpr double PrintAngleOffset = 90.0;
@@ -51,7 +50,7 @@ void OrkHorde::drawOrk(View& view, int i)
         return;
     const double heading = pos[i]->angleFrom(*target[i]);
     const Vector& s = view.toScreen(*pos[i]);
-    pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkPivotX, OrkPivotY,
+    pivotSprite(view.buffer, sprite, static_cast<int>(s.x), static_cast<int>(s.y), OrkTurn.x, OrkTurn.y,
                  allegroAngle(heading));
 }
 
@@ -72,7 +71,7 @@ void OrkHorde::drawFootprint(View& view, int i, int j)
     const int y = static_cast<int>(s.y);
     // Successive prints alternate left and right feet.
     if (j % 2 == 1)
-        pivotSprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle);
+        pivotSprite(view.buffer, sprite, x, y, PrintTurn.x, PrintTurn.y, angle);
     else
-        pivotSprite(view.buffer, sprite, x, y, PrintPivotX, PrintPivotY, angle, true);
+        pivotSprite(view.buffer, sprite, x, y, PrintTurn.x, PrintTurn.y, angle, true);
 }

@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "core/DataFiles.h"
 #include "perception/OrkHorde.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
@@ -20,8 +21,8 @@ constexpr int HitOrkChargeTicks = 30;
 
 constexpr int SpinDegrees = 360;  // a stopped dagger comes to rest at a random turn
 
-constexpr int PivotX = 16;
-constexpr int PivotY = 16;
+constexpr int PivotX = pivotOf(DataFile::Dagger).x;
+constexpr int PivotY = pivotOf(DataFile::Dagger).y;
 
 
 // Drops the dagger where it was a step ago and makes the noise of what stopped it.

@@ -1,5 +1,6 @@
 #include "player/Elf.h"
 
+#include "core/DataFiles.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
 #include "world/TileMap.h"
@@ -25,8 +26,8 @@ constexpr double PickUpReach = 45.0;
 constexpr int DrawnCooldownArmUp = 12;   // cooldown above this: frame 1
 constexpr int DrawnCooldownReach = 5;    // above this: frame 2, else frame 0
 constexpr int EmptyHandedFrame = 2;
-constexpr int PivotX = 50;
-constexpr int PivotY = 110;
+constexpr int PivotX = pivotOf(DataFile::Elf0).x;  // every elf picture turns about the same point
+constexpr int PivotY = pivotOf(DataFile::Elf0).y;
 
 double speedOf(const Elf& elf, bool diagonal)
 {

@@ -9,7 +9,6 @@
 namespace {
 
 constexpr int ElfWidth = 100, ElfHeight = 140;
-constexpr float PivotX = 50.0f, PivotY = 110.0f;
 constexpr float ElfSize = 1.15f;
 
 Material cloth(Color c, uint32_t seed, float round = 4.0f)
@@ -155,21 +154,21 @@ void paintElf(Image& image, Placement at, ElfPose pose)
 
 namespace {
 
-void writeElf(const std::string& path, ElfPose pose)
+void writeElf(const std::string& game, DataFile file, ElfPose pose)
 {
     Image image(ElfWidth, ElfHeight);
-    paintElf(image, {PivotX, PivotY, ElfSize, 0.0f}, pose);
+    paintElf(image, atPivot(file, ElfSize), pose);
     outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writePicture(image, dataFileIn(game, file), Edge::Hard);
 }
 
 }
 
 void makeElf(const std::string& game)
 {
-    writeElf(dataFileIn(game, DataFile::Elf0), ElfPose::Ready);
-    writeElf(dataFileIn(game, DataFile::Elf1), ElfPose::Throw);
-    writeElf(dataFileIn(game, DataFile::Elf2), ElfPose::Follow);
-    writeElf(dataFileIn(game, DataFile::ElfBag), ElfPose::Carry);
-    writeElf(dataFileIn(game, DataFile::ElfDead), ElfPose::Dead);
+    writeElf(game, DataFile::Elf0, ElfPose::Ready);
+    writeElf(game, DataFile::Elf1, ElfPose::Throw);
+    writeElf(game, DataFile::Elf2, ElfPose::Follow);
+    writeElf(game, DataFile::ElfBag, ElfPose::Carry);
+    writeElf(game, DataFile::ElfDead, ElfPose::Dead);
 }

@@ -8,6 +8,8 @@
 
 // Where a listed data file goes below the game directory.
 std::string dataFileIn(const std::string& game, DataFile file);
+// Puts art drawn about its own origin at the listed picture's pivot, unturned.
+Placement atPivot(DataFile file, float size = 1.0f);
 
 // Each family of pictures and sounds writes its files below the game
 // directory, at the paths the game's data list gives them.

@@ -45,7 +45,7 @@ void paintToys(Image& image, Placement at)
 void writeDagger(const std::string& path)
 {
     Image image(DaggerSize, DaggerSize);
-    paintDagger(image, {16.0f, 16.0f, 1.0f, 0.0f});
+    paintDagger(image, atPivot(DataFile::Dagger));
     outline(image, palette::Outline);
     writePicture(image, path, Edge::Hard);
 }

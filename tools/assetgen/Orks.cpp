@@ -10,9 +10,7 @@
 namespace {
 
 constexpr int OrkWidth = 100, OrkHeight = 132;
-constexpr float PivotX = 50.0f, PivotY = 100.0f;
 constexpr int PrintWidth = 34, PrintHeight = 26;
-constexpr float PrintPivotX = 17.0f, PrintPivotY = 13.0f;
 
 Material skin(bool angry)
 {
@@ -129,7 +127,6 @@ void paintHead(Image& image, Placement at, bool angry, float turn = 0.0f)
 }
 
 Image orkPicture() { return Image(OrkWidth, OrkHeight); }
-Placement orkPivot() { return {PivotX, PivotY, 1.0f, 0.0f}; }
 
 void paintWalk(Image& image, Placement at)
 {
@@ -207,20 +204,20 @@ void paintOrk(Image& image, Placement at, OrkPose pose)
 
 namespace {
 
-void writeOrk(const std::string& path, OrkPose pose)
+void writeOrk(const std::string& game, DataFile file, OrkPose pose)
 {
     Image image = orkPicture();
-    paintOrk(image, orkPivot(), pose);
+    paintOrk(image, atPivot(file), pose);
     outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writePicture(image, dataFileIn(game, file), Edge::Hard);
 }
 
 // A three-clawed print pointing left, a little below the pivot: the game
 // flips every other print upside down, which puts it on the other side.
-void writePrint(const std::string& path, Color c, float density)
+void writePrint(const std::string& game, DataFile file, Color c, float density)
 {
     Image image(PrintWidth, PrintHeight);
-    Placement at{PrintPivotX, PrintPivotY + 4.0f, 1.0f, 0.0f};
+    Placement at = atPivot(file).moved(0.0f, 4.0f);
     Material m = simple(c, 2.0f);
     m.grain = 0.15f;
     m.shadow = 0.0f;
@@ -235,19 +232,19 @@ void writePrint(const std::string& path, Color c, float density)
     });
     for (float& a : image.alpha)
         a *= density;
-    writePicture(image, path, Edge::Stippled);
+    writePicture(image, dataFileIn(game, file), Edge::Stippled);
 }
 
 }
 
 void makeOrks(const std::string& game)
 {
-    writeOrk(dataFileIn(game, DataFile::Ork0), OrkPose::Walk);
-    writeOrk(dataFileIn(game, DataFile::Ork1), OrkPose::WindUp);
-    writeOrk(dataFileIn(game, DataFile::Ork2), OrkPose::Strike);
-    writeOrk(dataFileIn(game, DataFile::OrkDead), OrkPose::Dead);
-    writePrint(dataFileIn(game, DataFile::Footprint0), rgb(40, 30, 22), 0.95f);
-    writePrint(dataFileIn(game, DataFile::Footprint1), rgb(50, 38, 28), 0.6f);
-    writePrint(dataFileIn(game, DataFile::Footprint2), rgb(60, 46, 34), 0.32f);
-    writePrint(dataFileIn(game, DataFile::Blood), palette::Blood, 0.95f);
+    writeOrk(game, DataFile::Ork0, OrkPose::Walk);
+    writeOrk(game, DataFile::Ork1, OrkPose::WindUp);
+    writeOrk(game, DataFile::Ork2, OrkPose::Strike);
+    writeOrk(game, DataFile::OrkDead, OrkPose::Dead);
+    writePrint(game, DataFile::Footprint0, rgb(40, 30, 22), 0.95f);
+    writePrint(game, DataFile::Footprint1, rgb(50, 38, 28), 0.6f);
+    writePrint(game, DataFile::Footprint2, rgb(60, 46, 34), 0.32f);
+    writePrint(game, DataFile::Blood, palette::Blood, 0.95f);
 }
