@@ -1,8 +1,9 @@
 #include "support/Headless.h"
 
+#include "tools/pngfile/PngFile.h"
+
 #include <cerrno>
 #include <cstdlib>
-#include <string>
 
 namespace headless {
 
@@ -47,11 +48,7 @@ int rgb16(int r, int g, int b)
 
 bool savePng(BITMAP* bitmap, const char* pngPath)
 {
-    std::string bmp = std::string(pngPath) + ".bmp";
-    if (save_bitmap(bmp.c_str(), bitmap, nullptr) != 0)
-        return false;
-    std::string command = "convert '" + bmp + "' '" + pngPath + "' && rm -f '" + bmp + "'";
-    return std::system(command.c_str()) == 0;
+    return ::savePng(bitmap, pngPath);
 }
 
 }

@@ -20,7 +20,7 @@ void releaseInput();
 int rgbAt(BITMAP* bitmap, int x, int y);
 int rgb16(int r, int g, int b);  // the same rounding for an expected colour
 
-// Writes a bitmap as PNG through a BMP and ImageMagick's convert; false on failure.
+// Writes a bitmap as PNG; false on failure.
 bool savePng(BITMAP* bitmap, const char* pngPath);
 
 }

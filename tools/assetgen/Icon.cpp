@@ -4,7 +4,7 @@
 // Art coordinates: the head's centre at the origin, 100 units across.
 #include "Families.h"
 #include "Palette.h"
-#include "PngFile.h"
+#include "tools/pngfile/PngFile.h"
 
 #include <algorithm>
 #include <cmath>
@@ -159,7 +159,7 @@ bool writeIcon(const Image& image, const std::string& path)
             Color c = a > 0.0f ? image.at(x, y) : Color();
             rgba.insert(rgba.end(), {uint8_t(byteOf(c.r)), uint8_t(byteOf(c.g)), uint8_t(byteOf(c.b)), uint8_t(byteOf(a))});
         }
-    return writePngWithAlpha(path, image.width, image.height, rgba);
+    return writePng(path, image.width, image.height, rgba);
 }
 
 }

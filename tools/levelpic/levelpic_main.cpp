@@ -11,6 +11,7 @@
 #include <string>
 
 #include "LevelPicture.h"
+#include "tools/pngfile/PngFile.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
 #include "world/TileMap.h"
@@ -22,15 +23,6 @@ int usage()
 {
     std::fprintf(stderr, "usage: levelpic SIZE(0-3) OUT.png [SEED] [GAME_DIR]\n");
     return 2;
-}
-
-bool savePng(BITMAP* picture, const std::string& pngPath)
-{
-    std::string bmpPath = pngPath + ".bmp";
-    if (save_bitmap(bmpPath.c_str(), picture, nullptr) != 0)
-        return false;
-    std::string command = "convert '" + bmpPath + "' '" + pngPath + "' && rm -f '" + bmpPath + "'";
-    return std::system(command.c_str()) == 0;
 }
 }
 
