@@ -10,13 +10,8 @@
 namespace {
 
 constexpr int DebrisSize = 64;
-
-Material plain(Color c, float round, uint32_t seed)
-{
-    Material m = matte(c, round, 0.08f, seed);
-    m.shadow = 0.45f;
-    return m;
-}
+constexpr float Grain = 0.08f;
+constexpr float Shadow = 0.45f;  // litter lies flat: deep shadows
 
 // A long bone: a shaft with two knobs at each end.
 void bone(Sculpt& s, Point a, Point b, float r)
@@ -33,7 +28,7 @@ void bone(Sculpt& s, Point a, Point b, float r)
 void paintPebbles(Image& image)
 {
     Rng rng(501);
-    Material moss = plain(rgb(64, 92, 44), 2.0f, 502);
+    Material moss = matte(rgb(64, 92, 44), 2.0f, Grain, 502, Shadow);
     moss.grain = 0.3f;
     moss.grainCell = 1.5f;
     moss.shadow = 0.0f;
@@ -44,13 +39,13 @@ void paintPebbles(Image& image)
     for (int i = 0; i < 9; ++i) {
         Color tone = mix(rgb(110, 104, 96), rgb(140, 128, 108), rng.uniform());
         float x = rng.range(10, 54), y = rng.range(10, 54), r = rng.range(2.0f, 4.5f);
-        layPart(image, {}, plain(tone, r, 503 + i), [&](Sculpt& s) { s.ellipse(x, y, r, r * 0.75f, rng.range(0, 3)); });
+        layPart(image, {}, matte(tone, r, Grain, 503 + i, Shadow), [&](Sculpt& s) { s.ellipse(x, y, r, r * 0.75f, rng.range(0, 3)); });
     }
 }
 
 void paintScatteredBones(Image& image)
 {
-    Material m = plain(palette::Bone, 2.0f, 511);
+    Material m = matte(palette::Bone, 2.0f, Grain, 511, Shadow);
     layPart(image, {}, m, [](Sculpt& s) {
         bone(s, {12, 18}, {40, 30}, 3.0f);
         bone(s, {30, 50}, {50, 40}, 2.5f);
@@ -65,14 +60,14 @@ void paintScatteredBones(Image& image)
 
 void paintSkull(Image& image)
 {
-    layPart(image, {}, plain(palette::Bone, 2.0f, 521), [](Sculpt& s) { bone(s, {8, 46}, {30, 56}, 2.6f); });
-    Material skull = plain(palette::Bone, 6.0f, 522);
+    layPart(image, {}, matte(palette::Bone, 2.0f, Grain, 521, Shadow), [](Sculpt& s) { bone(s, {8, 46}, {30, 56}, 2.6f); });
+    Material skull = matte(palette::Bone, 6.0f, Grain, 522, Shadow);
     skull.grain = 0.1f;
     layPart(image, {}, skull, [](Sculpt& s) {
         s.ellipse(36, 26, 13, 15, -0.3f);
         s.ellipse(31, 38, 8, 6, -0.3f);
     });
-    layPart(image, {}, plain(rgb(40, 30, 24), 1.0f, 523), [](Sculpt& s) {
+    layPart(image, {}, matte(rgb(40, 30, 24), 1.0f, Grain, 523, Shadow), [](Sculpt& s) {
         s.ellipse(28, 31, 3.5f, 4, -0.3f);
         s.ellipse(38, 35, 3.5f, 4, -0.3f);
         s.polygon({{31, 40}, {34, 40}, {32, 43}});
@@ -84,7 +79,7 @@ void paintSkull(Image& image)
 void paintShards(Image& image, Color glass, uint32_t seed, bool neck)
 {
     Rng rng(seed);
-    Material m = plain(glass, 1.0f, seed);
+    Material m = matte(glass, 1.0f, Grain, seed, Shadow);
     m.shine = 1.2f;
     m.grain = 0.2f;
     m.shadow = 0.3f;
@@ -124,20 +119,20 @@ void paintShards(Image& image, Color glass, uint32_t seed, bool neck)
 void paintDuck(Image& image)
 {
     Placement at{32.0f, 34.0f, 1.0f, -0.5f};
-    Material yellow = plain(palette::Duck, 6.0f, 551);
+    Material yellow = matte(palette::Duck, 6.0f, Grain, 551, Shadow);
     yellow.shine = 0.5f;
     yellow.grain = 0.03f;
     layPart(image, at, yellow, [](Sculpt& s) {
         s.ellipse(0, 4, 11, 13);
         s.polygon({{-4, 14}, {4, 14}, {0, 20}});
     });
-    layPart(image, at, plain(rgb(236, 186, 20), 3.0f, 552), [](Sculpt& s) {
+    layPart(image, at, matte(rgb(236, 186, 20), 3.0f, Grain, 552, Shadow), [](Sculpt& s) {
         s.ellipse(-8, 5, 4, 8, 0.15f);
         s.ellipse(8, 5, 4, 8, -0.15f);
     });
     layPart(image, at, yellow, [](Sculpt& s) { s.circle(0, -9, 7.5f); });
-    layPart(image, at, plain(palette::Beak, 2.0f, 553), [](Sculpt& s) { s.ellipse(0, -16, 5, 3.0f); });
-    Material eye = plain(rgb(20, 20, 30), 0.5f, 554);
+    layPart(image, at, matte(palette::Beak, 2.0f, Grain, 553, Shadow), [](Sculpt& s) { s.ellipse(0, -16, 5, 3.0f); });
+    Material eye = matte(rgb(20, 20, 30), 0.5f, Grain, 554, Shadow);
     eye.shine = 1.0f;
     layPart(image, at, eye, [](Sculpt& s) {
         s.circle(-4, -11, 1.3f);

@@ -10,45 +10,28 @@ namespace {
 
 constexpr int ElfWidth = 100, ElfHeight = 140;
 constexpr float ElfSize = 1.15f;
+constexpr float Grain = 0.07f;
 
-Material cloth(Color c, uint32_t seed, float round = 4.0f)
-{
-    Material m = matte(c, round, 0.07f, seed);
-    m.grainCell = 3.0f;
-    return m;
-}
-
-Material ears()
-{
-    Material m = cloth(rgb(238, 190, 164), 216, 1.0f);
-    m.grain = 0.03f;
-    return m;
-}
-
-Material flesh()
-{
-    Material m = cloth(palette::ElfSkin, 201, 2.0f);
-    m.grain = 0.03f;
-    return m;
-}
+Material ears() { return matte(rgb(238, 190, 164), 1.0f, 0.03f, 216); }
+Material flesh() { return matte(palette::ElfSkin, 2.0f, 0.03f, 201); }
 
 void paintCloak(Image& image, Placement at, float sway)
 {
-    layPart(image, at, cloth(palette::ElfCloak, 202, 5.0f), [&](Sculpt& s) {
+    layPart(image, at, matte(palette::ElfCloak, 5.0f, Grain, 202), [&](Sculpt& s) {
         s.ellipse(sway * 0.4f, 8, 16, 14);
         s.polygon({{-15, 4}, {15, 4}, {10 + sway, 22}, {sway, 25}, {-10 + sway, 22}});
     });
-    layPart(image, at, cloth(palette::ElfCloakDark, 203, 1.5f), [&](Sculpt& s) {
+    layPart(image, at, matte(palette::ElfCloakDark, 1.5f, Grain, 203), [&](Sculpt& s) {
         s.capsule(-6 + sway * 0.3f, 9, -8 + sway, 21, 0.9f, 1.1f);
         s.capsule(6 + sway * 0.3f, 9, 8 + sway, 21, 0.9f, 1.1f);
     });
-    layPart(image, at, cloth(palette::ElfTunic, 215, 4.0f), [](Sculpt& s) { s.ellipse(0, -2, 15, 7); });
-    layPart(image, at, cloth(palette::ElfCloakDark, 217, 3.0f), [](Sculpt& s) { s.ellipse(0, 5, 8, 5.5f); });
+    layPart(image, at, matte(palette::ElfTunic, 4.0f, Grain, 215), [](Sculpt& s) { s.ellipse(0, -2, 15, 7); });
+    layPart(image, at, matte(palette::ElfCloakDark, 3.0f, Grain, 217), [](Sculpt& s) { s.ellipse(0, 5, 8, 5.5f); });
 }
 
 void paintArm(Image& image, Placement at, Point shoulder, Point hand)
 {
-    layPart(image, at, cloth(palette::ElfTunic, 204, 3.0f), [&](Sculpt& s) {
+    layPart(image, at, matte(palette::ElfTunic, 3.0f, Grain, 204), [&](Sculpt& s) {
         s.capsule(shoulder.x, shoulder.y, hand.x, hand.y, 3.8f, 3.0f);
     });
     layPart(image, at, flesh(), [&](Sculpt& s) { s.circle(hand.x, hand.y, 3.2f); });
@@ -60,7 +43,7 @@ void paintHead(Image& image, Placement at)
         s.polygon({{-5, -5}, {-14, 0}, {-5, -1}});
         s.polygon({{5, -5}, {14, 0}, {5, -1}});
     });
-    Material hair = cloth(palette::ElfHair, 205, 3.0f);
+    Material hair = matte(palette::ElfHair, 3.0f, Grain, 205);
     hair.grain = 0.12f;
     hair.grainCell = 1.5f;
     hair.shine = 0.3f;
@@ -74,27 +57,27 @@ void paintKnife(Image& image, Placement at, Point grip, Point tip)
 {
     float dx = tip.x - grip.x, dy = tip.y - grip.y, len = std::hypot(dx, dy);
     float ux = dx / len, uy = dy / len;
-    Material steel = cloth(palette::Steel, 207, 1.0f);
+    Material steel = matte(palette::Steel, 1.0f, Grain, 207);
     steel.shine = 0.8f;
     layPart(image, at, steel, [&](Sculpt& s) {
         s.polygon({{grip.x - uy * 2.2f, grip.y + ux * 2.2f}, {tip.x, tip.y}, {grip.x + uy * 2.2f, grip.y - ux * 2.2f}});
     });
-    layPart(image, at, cloth(palette::Brass, 208, 1.0f), [&](Sculpt& s) {
+    layPart(image, at, matte(palette::Brass, 1.0f, Grain, 208), [&](Sculpt& s) {
         s.capsule(grip.x - uy * 4, grip.y + ux * 4, grip.x + uy * 4, grip.y - ux * 4, 1.2f, 1.2f);
     });
 }
 
 void paintSack(Image& image, Placement at)
 {
-    Material sack = cloth(palette::Sack, 209, 6.0f);
+    Material sack = matte(palette::Sack, 6.0f, Grain, 209);
     sack.grain = 0.14f;
     sack.lift = 3.0f;
     layPart(image, at, sack, [](Sculpt& s) { s.ellipse(-13, 10, 12, 14, 0.3f); });
-    layPart(image, at, cloth(rgb(210, 40, 36), 210, 3.0f), [](Sculpt& s) { s.circle(-15, -2, 4.5f); });
-    layPart(image, at, cloth(rgb(60, 110, 200), 211, 1.5f), [](Sculpt& s) {
+    layPart(image, at, matte(rgb(210, 40, 36), 3.0f, Grain, 210), [](Sculpt& s) { s.circle(-15, -2, 4.5f); });
+    layPart(image, at, matte(rgb(60, 110, 200), 1.5f, Grain, 211), [](Sculpt& s) {
         s.polygon({{-6, -1}, {-1, 1}, {-3, 6}, {-8, 4}});
     });
-    layPart(image, at, cloth(rgb(110, 80, 50), 212, 1.0f), [](Sculpt& s) { s.capsule(-9, -4, -18, 2, 1.4f, 1.4f); });
+    layPart(image, at, matte(rgb(110, 80, 50), 1.0f, Grain, 212), [](Sculpt& s) { s.capsule(-9, -4, -18, 2, 1.4f, 1.4f); });
 }
 
 void paintBody(Image& image, Placement at, Point leftHand, Point rightHand, float sway)
@@ -107,7 +90,7 @@ void paintBody(Image& image, Placement at, Point leftHand, Point rightHand, floa
 
 void paintBloodPool(Image& image, Placement at)
 {
-    Material blood = cloth(palette::Blood, 213, 4.0f);
+    Material blood = matte(palette::Blood, 4.0f, Grain, 213);
     blood.shine = 0.5f;
     blood.shadow = 0.0f;
     layPart(image, at, blood, [](Sculpt& s) {

@@ -112,3 +112,9 @@ void writePicture(const Image& image, const std::string& path, Edge edge)
     destroy_bitmap(bmp);
     requireWritten(written, path);
 }
+
+float smoothstep(float a, float b, float v)
+{
+    float t = std::min(1.0f, std::max(0.0f, (v - a) / (b - a)));
+    return t * t * (3.0f - 2.0f * t);
+}

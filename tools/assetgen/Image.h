@@ -16,6 +16,8 @@ Color mix(Color a, Color b, float t);
 Color scale(Color c, float k);
 Color add(Color a, Color b);
 float luminance(Color c);
+// 0 below a, 1 above b, and a smooth S-curve between.
+float smoothstep(float a, float b, float v);
 
 // A picture being painted: colour plus coverage (alpha). Only at the end is
 // coverage turned into the all-or-nothing mask colour.

@@ -10,23 +10,19 @@ namespace {
 constexpr int DaggerSize = 32;
 constexpr int BagSize = 64;
 constexpr int CrosshairSize = 32;
-
-Material plain(Color c, float round, uint32_t seed)
-{
-    return matte(c, round, 0.06f, seed);
-}
+constexpr float Grain = 0.06f;
 
 // Toys spilling out of the sack's mouth, toward the top-left.
 void paintToys(Image& image, Placement at)
 {
-    Material ball = plain(rgb(214, 40, 36), 4.0f, 301);
+    Material ball = matte(rgb(214, 40, 36), 4.0f, Grain, 301);
     ball.shine = 0.6f;
     layPart(image, at, ball, [](Sculpt& s) { s.circle(-15, -13, 5.5f); });
-    layPart(image, at, plain(rgb(250, 240, 220), 1.0f, 302), [](Sculpt& s) { s.capsule(-20, -13, -10, -13, 1.0f, 1.0f); });
-    layPart(image, at, plain(rgb(64, 112, 204), 1.5f, 303), [](Sculpt& s) {
+    layPart(image, at, matte(rgb(250, 240, 220), 1.0f, Grain, 302), [](Sculpt& s) { s.capsule(-20, -13, -10, -13, 1.0f, 1.0f); });
+    layPart(image, at, matte(rgb(64, 112, 204), 1.5f, Grain, 303), [](Sculpt& s) {
         s.polygon({{-3, -20}, {5, -18}, {3, -10}, {-5, -12}});
     });
-    layPart(image, at, plain(rgb(250, 220, 70), 1.0f, 304), [](Sculpt& s) {
+    layPart(image, at, matte(rgb(250, 220, 70), 1.0f, Grain, 304), [](Sculpt& s) {
         std::vector<Point> star;
         for (int i = 0; i < 10; ++i) {
             float a = i * float(M_PI) / 5 - float(M_PI) / 2, r = (i % 2) ? 2.2f : 5.0f;
@@ -34,7 +30,7 @@ void paintToys(Image& image, Placement at)
         }
         s.polygon(star);
     });
-    layPart(image, at, plain(rgb(150, 100, 56), 1.5f, 305), [](Sculpt& s) {
+    layPart(image, at, matte(rgb(150, 100, 56), 1.5f, Grain, 305), [](Sculpt& s) {
         s.capsule(-10, -4, -2, -4, 2.5f, 2.5f);
         s.circle(-1, -6, 3.0f);
         s.capsule(-8, -2, -8, 1, 1.0f, 1.0f);
@@ -85,26 +81,26 @@ void writeCrosshair(const std::string& path)
 
 void paintDagger(Image& image, Placement at)
 {
-    Material steel = plain(palette::Steel, 1.5f, 306);
+    Material steel = matte(palette::Steel, 1.5f, Grain, 306);
     steel.shine = 0.9f;
     layPart(image, at, steel, [](Sculpt& s) { s.polygon({{-3.2f, 1}, {0, -14}, {3.2f, 1}}); });
-    layPart(image, at, plain(rgb(120, 126, 138), 0.5f, 307), [](Sculpt& s) { s.capsule(0, -11, 0, 0, 0.4f, 0.6f); });
-    layPart(image, at, plain(palette::Brass, 1.2f, 308), [](Sculpt& s) { s.capsule(-6, 2.5f, 6, 2.5f, 1.6f, 1.6f); });
-    layPart(image, at, plain(palette::Wood, 1.5f, 309), [](Sculpt& s) { s.capsule(0, 4, 0, 10, 1.8f, 1.8f); });
-    layPart(image, at, plain(palette::Brass, 1.5f, 310), [](Sculpt& s) { s.circle(0, 12.5f, 2.3f); });
+    layPart(image, at, matte(rgb(120, 126, 138), 0.5f, Grain, 307), [](Sculpt& s) { s.capsule(0, -11, 0, 0, 0.4f, 0.6f); });
+    layPart(image, at, matte(palette::Brass, 1.2f, Grain, 308), [](Sculpt& s) { s.capsule(-6, 2.5f, 6, 2.5f, 1.6f, 1.6f); });
+    layPart(image, at, matte(palette::Wood, 1.5f, Grain, 309), [](Sculpt& s) { s.capsule(0, 4, 0, 10, 1.8f, 1.8f); });
+    layPart(image, at, matte(palette::Brass, 1.5f, Grain, 310), [](Sculpt& s) { s.circle(0, 12.5f, 2.3f); });
 }
 
 void paintBag(Image& image, Placement at)
 {
-    Material sack = plain(palette::Sack, 7.0f, 311);
+    Material sack = matte(palette::Sack, 7.0f, Grain, 311);
     sack.grain = 0.16f;
     sack.grainCell = 2.0f;
     layPart(image, at, sack, [](Sculpt& s) {
         s.ellipse(5, 6, 19, 17, 0.5f);
         s.polygon({{-6, -10}, {-14, -4}, {-2, 8}, {8, -4}});
     });
-    layPart(image, at, plain(scale(palette::Sack, 0.55f), 2.0f, 312), [](Sculpt& s) { s.ellipse(-8, -5, 7, 5, 0.7f); });
-    layPart(image, at, plain(rgb(200, 180, 120), 1.0f, 313), [](Sculpt& s) { s.capsule(-3, -12, 10, -20, 1.0f, 1.0f); });
+    layPart(image, at, matte(scale(palette::Sack, 0.55f), 2.0f, Grain, 312), [](Sculpt& s) { s.ellipse(-8, -5, 7, 5, 0.7f); });
+    layPart(image, at, matte(rgb(200, 180, 120), 1.0f, Grain, 313), [](Sculpt& s) { s.capsule(-3, -12, 10, -20, 1.0f, 1.0f); });
     paintToys(image, at);
 }
 

@@ -14,12 +14,6 @@ namespace {
 constexpr int IntroWidth = 256, IntroHeight = 380;
 constexpr int VictoryWidth = 100, VictoryHeight = 420;
 
-float smoothstep(float a, float b, float v)
-{
-    float t = std::min(1.0f, std::max(0.0f, (v - a) / (b - a)));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 // The cave as seen from above: a passage whose half-width and centre line
 // change with depth, opening at the top onto snow.
 struct Cave {

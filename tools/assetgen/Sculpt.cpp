@@ -168,13 +168,14 @@ void Sculpt::polygon(const std::vector<Point>& points)
     ::polygon(mask, static_cast<int>(points.size()), xy.data(), ink);
 }
 
-Material matte(Color base, float round, float grain, uint32_t seed)
+Material matte(Color base, float round, float grain, uint32_t seed, float shadow)
 {
     Material m;
     m.base = base;
     m.round = round;
     m.grain = grain;
     m.seed = seed;
+    m.shadow = shadow;
     return m;
 }
 

@@ -63,8 +63,9 @@ struct Material {
     uint32_t seed = 1;
 };
 
-// A plain surface: the given colour, rise, mottling and seed, defaults for the rest.
-Material matte(Color base, float round, float grain, uint32_t seed);
+// A plain surface: the given colour, rise, mottling, seed and cast shadow,
+// defaults for the rest.
+Material matte(Color base, float round, float grain, uint32_t seed, float shadow = Material().shadow);
 
 void lay(Image& image, const Sculpt& part, const Material& material);
 

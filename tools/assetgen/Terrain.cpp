@@ -15,12 +15,6 @@ constexpr int Period = 64;
 constexpr int TilePicture = 128;
 constexpr float TileHalf = 32.0f;
 
-float smoothstep(float a, float b, float v)
-{
-    float t = std::min(1.0f, std::max(0.0f, (v - a) / (b - a)));
-    return t * t * (3.0f - 2.0f * t);
-}
-
 float lambert(float gx, float gy)
 {
     float len = std::sqrt(gx * gx + gy * gy + 1.0f);
