@@ -50,7 +50,6 @@ Color mix(Color a, Color b, float t)
 
 Color scale(Color c, float k) { return {c.r * k, c.g * k, c.b * k}; }
 Color add(Color a, Color b) { return {a.r + b.r, a.g + b.g, a.b + b.b}; }
-float luminance(Color c) { return 0.3f * c.r + 0.59f * c.g + 0.11f * c.b; }
 
 Image::Image(int w, int h) : width(w), height(h), color(w * h), alpha(w * h, 0.0f) {}
 

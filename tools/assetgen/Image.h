@@ -15,7 +15,6 @@ int byteOf(float v);
 Color mix(Color a, Color b, float t);
 Color scale(Color c, float k);
 Color add(Color a, Color b);
-float luminance(Color c);
 // 0 below a, 1 above b, and a smooth S-curve between.
 float smoothstep(float a, float b, float v);
 

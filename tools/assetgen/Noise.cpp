@@ -71,7 +71,7 @@ Cells cells(float x, float y, float cell, int period, uint32_t seed)
     cell = fittedCell(cell, period);
     int lp = latticePeriod(cell, period);
     int ix = static_cast<int>(std::floor(x / cell)), iy = static_cast<int>(std::floor(y / cell));
-    Cells result{1e9f, 1e9f, 0};
+    Cells result{1e9f, 0};
     for (int dy = -1; dy <= 1; ++dy)
         for (int dx = -1; dx <= 1; ++dx) {
             int cx = wrap(ix + dx, lp), cy = wrap(iy + dy, lp);
@@ -79,11 +79,8 @@ Cells cells(float x, float y, float cell, int period, uint32_t seed)
             float py = (iy + dy + 0.1f + 0.8f * hash(cx, cy, seed + 1u)) * cell;
             float d = std::hypot(px - x, py - y);
             if (d < result.nearest) {
-                result.second = result.nearest;
                 result.nearest = d;
                 result.id = static_cast<uint32_t>(hash(cx, cy, seed + 2u) * 16777216.0f);
-            } else if (d < result.second) {
-                result.second = d;
             }
         }
     return result;

@@ -18,7 +18,6 @@ float fractal(float x, float y, float cell, int octaves, int period, uint32_t se
 
 struct Cells {
     float nearest;   // distance to the nearest feature point, pixels
-    float second;    // distance to the second nearest
     uint32_t id;     // hash of the nearest cell, to colour cells apart
 };
 

@@ -123,7 +123,6 @@ void paintHead(Image& image, Placement at, bool angry, float turn = 0.0f)
     });
 }
 
-Image orkPicture() { return Image(OrkWidth, OrkHeight); }
 
 void paintWalk(Image& image, Placement at)
 {
@@ -203,7 +202,7 @@ namespace {
 
 void writeOrk(const std::string& game, DataFile file, OrkPose pose)
 {
-    Image image = orkPicture();
+    Image image(OrkWidth, OrkHeight);
     paintOrk(image, atPivot(file), pose);
     outline(image, palette::Outline);
     writePicture(image, dataFileIn(game, file), Edge::Hard);

@@ -45,7 +45,6 @@ inline const Color Sack = rgb(150, 116, 74);
 
 inline const Color Bone = rgb(222, 212, 184);
 inline const Color Blood = rgb(124, 12, 14);
-inline const Color BloodDark = rgb(72, 6, 8);
 inline const Color GlassGreen = rgb(60, 150, 90);
 inline const Color GlassBlue = rgb(140, 190, 220);
 inline const Color Duck = rgb(252, 210, 40);

@@ -239,13 +239,6 @@ void outline(Image& image, Color ink)
         }
 }
 
-void tint(Image& image, Color toward, float amount)
-{
-    for (int i = 0; i < image.width * image.height; ++i)
-        if (image.alpha[i] > 0.0f)
-            image.color[i] = mix(image.color[i], scale(toward, 0.4f + luminance(image.color[i])), amount);
-}
-
 void streak(Image& image, Placement at, Point from, Point to, float width, Color c)
 {
     Point a = at.apply(from), b = at.apply(to);

@@ -73,10 +73,6 @@ void lay(Image& image, const Sculpt& part, const Material& material);
 // covered one (after cutting the coverage at one half) gets the colour.
 void outline(Image& image, Color ink);
 
-// Washes the covered pixels of an image toward a colour (used for the red
-// flush of a winding-up ork).
-void tint(Image& image, Color toward, float amount);
-
 // Draws one part with the given shape function and lays it onto the picture.
 template <typename Shape>
 void layPart(Image& image, Placement at, const Material& material, Shape shape)
