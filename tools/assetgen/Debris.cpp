@@ -145,8 +145,7 @@ void writeDebris(const std::string& path, Paint paint)
 {
     Image image(DebrisSize, DebrisSize);
     paint(image);
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 }

@@ -141,8 +141,7 @@ void writeElf(const std::string& game, DataFile file, ElfPose pose)
 {
     Image image(ElfWidth, ElfHeight);
     paintElf(image, atPivot(file, ElfSize), pose);
-    outline(image, palette::Outline);
-    writePicture(image, dataFileIn(game, file), Edge::Hard);
+    writeSprite(image, dataFileIn(game, file));
 }
 
 }

@@ -39,8 +39,7 @@ void writeHead(const std::string& path)
         s.polygon({{-5, 7}, {-3, 7}, {-4, 2}});
         s.polygon({{5, 7}, {3, 7}, {4, 2}});
     });
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 void writeGrave(const std::string& path)
@@ -58,8 +57,7 @@ void writeGrave(const std::string& path)
         s.capsule(0, -9, 0, 4, 1.0f, 1.0f);
         s.capsule(-4, -5, 4, -5, 1.0f, 1.0f);
     });
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 }

@@ -42,16 +42,14 @@ void writeDagger(const std::string& path)
 {
     Image image(DaggerSize, DaggerSize);
     paintDagger(image, atPivot(DataFile::Dagger));
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 void writeBag(const std::string& path)
 {
     Image image(BagSize, BagSize);
     paintBag(image, {32.0f, 32.0f, 1.0f, 0.0f});
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 // A broken ring with four ticks and a dot: light with a dark rim, so it
@@ -73,8 +71,7 @@ void writeCrosshair(const std::string& path)
                 image.coverage(x, y) = 1.0f;
             }
         }
-    outline(image, palette::Outline);
-    writePicture(image, path, Edge::Hard);
+    writeSprite(image, path);
 }
 
 }

@@ -204,8 +204,7 @@ void writeOrk(const std::string& game, DataFile file, OrkPose pose)
 {
     Image image(OrkWidth, OrkHeight);
     paintOrk(image, atPivot(file), pose);
-    outline(image, palette::Outline);
-    writePicture(image, dataFileIn(game, file), Edge::Hard);
+    writeSprite(image, dataFileIn(game, file));
 }
 
 // A three-clawed print pointing left, a little below the pivot: the game

@@ -1,6 +1,7 @@
 #include "Sculpt.h"
 
 #include "Noise.h"
+#include "Palette.h"
 
 #include <algorithm>
 #include <allegro.h>
@@ -237,6 +238,12 @@ void outline(Image& image, Color ink)
                 image.coverage(x, y) = 1.0f;
             }
         }
+}
+
+void writeSprite(Image& image, const std::string& path)
+{
+    outline(image, palette::Outline);
+    writePicture(image, path, Edge::Hard);
 }
 
 void streak(Image& image, Placement at, Point from, Point to, float width, Color c)

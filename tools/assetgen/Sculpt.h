@@ -3,6 +3,7 @@
 #include "Image.h"
 
 #include <cstdint>
+#include <string>
 #include <vector>
 
 struct BITMAP;
@@ -72,6 +73,8 @@ void lay(Image& image, const Sculpt& part, const Material& material);
 // Gives a sprite its dark contour: every uncovered pixel that touches a
 // covered one (after cutting the coverage at one half) gets the colour.
 void outline(Image& image, Color ink);
+// Outlines a sprite in the shared dark ink and writes it with a hard mask.
+void writeSprite(Image& image, const std::string& path);
 
 // Draws one part with the given shape function and lays it onto the picture.
 template <typename Shape>
