@@ -20,14 +20,12 @@ namespace {
 constexpr int SheetWidth = 1600;
 constexpr int Gap = 8;
 constexpr int Label = 12;
-constexpr int PlayTicks = 14;
-constexpr int OrksShown = 4;
-constexpr int Reach = 3;  // tiles around the scene's middle
 
 // The middle of the reachable floor tile with the most reachable floor
 // around it: room for the scene.
 Vector openGround(const TileMap& map)
 {
+    const int Reach = 3;  // tiles around the middle
     int best = -1, bestX = 1, bestY = 1;
     for (int x = Reach; x <= map.width - Reach; ++x)
         for (int y = Reach; y <= map.height - Reach; ++y) {
@@ -54,6 +52,7 @@ Vector openGround(const TileMap& map)
 // flying and lying daggers and noise rings appear.
 void playAMoment(Game& game)
 {
+    const int OrksShown = 4, PlayTicks = 14;
     game.screens->state = Playing;
     key[KEY_SPACE] = 1;
     game.update();
