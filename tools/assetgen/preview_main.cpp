@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstring>
 #include <string>
 
 #include "core/Game.h"
@@ -79,15 +80,15 @@ void playAMoment(Game& game)
     game.draw();
 }
 
-// Moves (x, y) to the next row when the picture does not fit; returns the row's bottom.
-int placeNext(int& x, int& y, int& rowHeight, BITMAP* picture)
+// Moves (x, y) to the next row when a picture w wide does not fit; returns the row's bottom.
+int placeNext(int& x, int& y, int& rowHeight, int w, int h)
 {
-    if (x + 2 * picture->w + Gap > SheetWidth) {
+    if (x + w + Gap > SheetWidth) {
         x = Gap;
         y += rowHeight + Gap;
         rowHeight = 0;
     }
-    rowHeight = std::max(rowHeight, 2 * picture->h + Label);
+    rowHeight = std::max(rowHeight, h + Label);
     return y + rowHeight;
 }
 
@@ -99,15 +100,17 @@ int drawPictures(BITMAP* sheet, BITMAP* const* pictures)
         BITMAP* picture = pictures[static_cast<int>(file.id)];
         if (!picture)
             continue;
-        bottom = placeNext(x, y, rowHeight, picture);
+        const char* name = std::strrchr(file.path, '/') + 1;
+        const int w = 2 * picture->w, h = 2 * picture->h, room = std::max(w, text_length(font, name));
+        bottom = placeNext(x, y, rowHeight, room, h);
         if (sheet) {
-            textout_ex(sheet, font, file.path + std::string(file.path).rfind('/') + 1, x, y, makecol(255, 255, 255), -1);
-            rectfill(sheet, x, y + Label, x + 2 * picture->w - 1, y + Label + 2 * picture->h - 1, makecol(128, 128, 128));
-            stretch_sprite(sheet, picture, x, y + Label, 2 * picture->w, 2 * picture->h);
+            textout_ex(sheet, font, name, x, y, makecol(255, 255, 255), -1);
+            rectfill(sheet, x, y + Label, x + w - 1, y + Label + h - 1, makecol(128, 128, 128));
+            stretch_sprite(sheet, picture, x, y + Label, w, h);
             if (file.pivot.x >= 0)
                 circle(sheet, x + 2 * file.pivot.x, y + Label + 2 * file.pivot.y, 3, makecol(0, 255, 255));
         }
-        x += 2 * picture->w + Gap;
+        x += room + Gap;
     }
     return bottom + Gap;
 }
