@@ -4,6 +4,20 @@
 
 #include <cstring>
 
+namespace {
+// The drawing turns every picture of a family about the first one's pivot.
+constexpr bool familyTurnsAlike(DataFile first, DataFile last)
+{
+    for (int i = static_cast<int>(first); i <= static_cast<int>(last); ++i)
+        if (dataFiles[i].pivot.x != pivotOf(first).x || dataFiles[i].pivot.y != pivotOf(first).y)
+            return false;
+    return true;
+}
+static_assert(familyTurnsAlike(DataFile::Ork0, DataFile::OrkDead));
+static_assert(familyTurnsAlike(DataFile::Footprint0, DataFile::Blood));
+static_assert(familyTurnsAlike(DataFile::Elf0, DataFile::ElfDead));
+}
+
 const char* dataPath(DataFile file)
 {
     return dataFiles[static_cast<int>(file)].path;

@@ -12,7 +12,7 @@ namespace {
 constexpr int OrkWidth = 100, OrkHeight = 132;
 constexpr int PrintWidth = 34, PrintHeight = 26;
 constexpr float Grain = 0.05f;     // of the small parts: blade, teeth, eyes, prints
-constexpr uint32_t Unseeded = 1;  // the small parts share the default mottling
+constexpr uint32_t SmallPartSeed = 1;  // the small parts share one mottling
 
 Material skin(bool angry)
 {
@@ -42,7 +42,7 @@ void paintCleaver(Image& image, Placement at, Point grip, Point tip, float lift)
 {
     float dx = tip.x - grip.x, dy = tip.y - grip.y, len = std::hypot(dx, dy);
     float ux = dx / len, uy = dy / len, nx = -uy, ny = ux;
-    Material haft = matte(palette::Wood, 1.5f, Grain, Unseeded);
+    Material haft = matte(palette::Wood, 1.5f, Grain, SmallPartSeed);
     haft.lift = lift;
     layPart(image, at, haft, [&](Sculpt& s) {
         s.capsule(grip.x - ux * 4, grip.y - uy * 4, grip.x + ux * len * 0.5f, grip.y + uy * len * 0.5f, 2.2f, 2.2f);
@@ -56,7 +56,7 @@ void paintCleaver(Image& image, Placement at, Point grip, Point tip, float lift)
         s.carve(true);
         s.circle(along(0.86f, 5.0f).x, along(0.86f, 5.0f).y, 1.6f);
     });
-    layPart(image, at, matte(rgb(226, 228, 232), 0.5f, Grain, Unseeded), [&](Sculpt& s) {
+    layPart(image, at, matte(rgb(226, 228, 232), 0.5f, Grain, SmallPartSeed), [&](Sculpt& s) {
         s.capsule(along(0.46f, 9.6f).x, along(0.46f, 9.6f).y, along(0.97f, 8.8f).x, along(0.97f, 8.8f).y, 0.8f, 0.8f);
     });
 }
@@ -76,7 +76,7 @@ void paintTorso(Image& image, Placement at, bool angry)
         s.circle(-20, -1, 7.5f);
         s.circle(20, -1, 7.5f);
     });
-    layPart(image, at, matte(palette::IronDark, 1.0f, Grain, Unseeded), [](Sculpt& s) {
+    layPart(image, at, matte(palette::IronDark, 1.0f, Grain, SmallPartSeed), [](Sculpt& s) {
         s.polygon({{-22, -4}, {-31, -3}, {-22, 2}});
         s.polygon({{22, -4}, {31, -3}, {22, 2}});
     });
@@ -108,12 +108,12 @@ void paintHead(Image& image, Placement at, bool angry, float turn = 0.0f)
         s.ellipse(0, 0, 11, 12);
         s.ellipse(0, -9, 8, 5);
     });
-    layPart(image, head, matte(rgb(30, 28, 24), 2.0f, Grain, Unseeded), [](Sculpt& s) { s.capsule(0, -2, 0, 13, 1.6f, 2.4f); });
-    layPart(image, head, matte(palette::Tusk, 1.0f, Grain, Unseeded), [](Sculpt& s) {
+    layPart(image, head, matte(rgb(30, 28, 24), 2.0f, Grain, SmallPartSeed), [](Sculpt& s) { s.capsule(0, -2, 0, 13, 1.6f, 2.4f); });
+    layPart(image, head, matte(palette::Tusk, 1.0f, Grain, SmallPartSeed), [](Sculpt& s) {
         s.polygon({{-6, -13}, {-3, -13}, {-5, -19}});
         s.polygon({{6, -13}, {3, -13}, {5, -19}});
     });
-    Material eyes = matte(angry ? rgb(255, 236, 110) : palette::EyeRed, 0.5f, Grain, Unseeded);
+    Material eyes = matte(angry ? rgb(255, 236, 110) : palette::EyeRed, 0.5f, Grain, SmallPartSeed);
     eyes.glow = 0.8f;
     eyes.shadow = 0.0f;
     eyes.ink = 0.0f;
@@ -161,7 +161,7 @@ void paintStrike(Image& image, Placement at)
 
 void paintBloodPool(Image& image, Placement at, uint32_t seed)
 {
-    Material blood = matte(palette::Blood, 4.0f, Grain, Unseeded);
+    Material blood = matte(palette::Blood, 4.0f, Grain, SmallPartSeed);
     blood.shine = 0.5f;
     blood.shadow = 0.0f;
     layPart(image, at, blood, [&](Sculpt& s) {
@@ -213,7 +213,7 @@ void writePrint(const std::string& game, DataFile file, Color c, float density)
 {
     Image image(PrintWidth, PrintHeight);
     Placement at = atPivot(file).moved(0.0f, 4.0f);
-    Material m = matte(c, 2.0f, Grain, Unseeded);
+    Material m = matte(c, 2.0f, Grain, SmallPartSeed);
     m.grain = 0.15f;
     m.shadow = 0.0f;
     layPart(image, at, m, [](Sculpt& s) {
