@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <tuple>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -15,7 +16,7 @@
 #include "world/FastSprite.h"
 
 namespace {
-constexpr int Fog = 0x202030, HalfFog = 0x606070, Mark = 0xc8a028;
+constexpr int Mark = 0xc8a028;
 
 // Open floor all over, with extents of 40 x 30 tiles.
 struct Map : testing::Test {
@@ -207,38 +208,4 @@ TEST_F(Map, PicturesLandOnTheirTilesAndTheHalfFogIsTheFogPiercedEveryOtherPixel)
         EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
         EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
     }
-    clear_to_color(world.buffer, 0);
-    world.paint(map.rock, 4, 4, Mark);
-    drawSpriteFast(world.buffer, map.rock, -3, 0);  // clipped at the left edge
-    EXPECT_TRUE(world.shows(0, 0, Mark));
-    EXPECT_FALSE(world.shows(1, 0, Mark));
-}
-
-// Frames as the game draws them, without actors: the sight reveal sits
-// between the water-and-rock layer and the fog.
-TEST_F(Map, FogHidesTheUnseenHalfFogTheSeenAndOffTheGridAlwaysFullFog)
-{
-    world.paint(map.fog, 128, 128, Fog);
-    world.paint(map.halfFog, 128, 128, HalfFog);
-    auto frame = [&](double x, double facing) {
-        world.placeElf(x, x);
-        world.listenAt(x, x);
-        clear_to_color(world.buffer, 0);
-        map.drawWaterAndRock(view);
-        world.game->sight->reveal(*world.elf->position, facing, 400, 45);
-        map.drawFog(view);
-    };
-    auto fogAt = [&](int column, int row, int rgb) { return world.shows(column * 64 - 2800, row * 64 - 2850, rgb); };
-    tile(50, 55).visibility = Unreachable;
-    frame(3232, 180);  // from the centre of tile (50, 50), looking down
-    EXPECT_FALSE(fogAt(50, 53, Fog) || fogAt(50, 53, HalfFog));
-    EXPECT_TRUE(fogAt(50, 55, Fog));
-    frame(3232, 0);  // looking up
-    EXPECT_TRUE(fogAt(50, 53, HalfFog));
-    EXPECT_FALSE(fogAt(50, 47, Fog) || fogAt(50, 47, HalfFog));
-    map.outsideTile->visibility = InSight;
-    frame(100, 90);  // looking left, off the grid
-    EXPECT_TRUE(world.shows(201, 350, Fog));
-    EXPECT_TRUE(world.shows(400, 200, Fog)) << "above the map";
-    EXPECT_FALSE(world.shows(340, 382, Fog) || world.shows(340, 382, HalfFog)) << "the first column, in sight";
 }
