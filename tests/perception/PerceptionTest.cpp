@@ -1,9 +1,14 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
+#include <set>
+#include <tuple>
+#include <vector>
 
 #include "support/ActorWorld.h"
+#include "support/Headless.h"
 #include "support/Point.h"
 
 namespace {
@@ -11,7 +16,7 @@ constexpr int Print[3] = {0xffff00, 0x00ffff, 0x0000ff};
 constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
 
 // The elf at (1000, 1000), drawn at screen (400, 350); world points are
-// checked on screen through shows().
+// checked on screen through shows(). play() runs whole game ticks.
 struct Perception : testing::Test {
     ActorWorld world;
     OrkHorde& horde = *world.horde;
@@ -19,8 +24,23 @@ struct Perception : testing::Test {
 
     Perception()
     {
+        headless::releaseInput();
         world.placeElf(1000, 1000);
         world.listenAt(1000, 1000);
+        world.game->bagPosition->copyFrom(at(5000, 5000));
+        world.game->screens->state = Playing;
+    }
+    void play(int ticks = 1)
+    {
+        for (int t = 0; t < ticks; ++t)
+            world.game->update();
+    }
+    // Ork 0 at (x, y) walking toward (x, y + 4000).
+    void walker(double x, double y, int health = 2)
+    {
+        world.placeOrk(0, x, y);
+        horde.target[0]->y += 4000;
+        horde.health[0] = health;
     }
     bool shows(double x, double y, int rgb) { return world.shows(x - 600, y - 650, rgb); }
     void putPrint(int j, double x, double y, int age, bool bloody = false)
@@ -29,20 +49,31 @@ struct Perception : testing::Test {
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
     }
-    void fill(int32_t kind, int32_t visibility = Unseen)
+    void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, visibility, -1};
+                tile = Tile{kind, visibility, debris};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
 }
 
-TEST_F(Perception, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundAndArePushedOutOfRock)
+TEST_F(Perception, OrksWalkSixPixelsChargeTwentyFourStandWhileWindingUpAndLieStillWhenDead)
 {
+    // Two ticks each: a charge or a wind-up of one tick, then walking.
+    for (auto [charge, attack, health, moved] : {std::array{0, 0, 2, 12}, {1, 0, 2, 30}, {0, 1, 2, 6}, {0, 0, 0, 0}}) {
+        walker(1000, 1000, health);
+        horde.chargeTimer[0] = charge;
+        horde.attackTimer[0] = attack;
+        horde.update();
+        horde.update();
+        EXPECT_EQ(horde.pos[0]->y, 1000 + moved) << charge << attack << health;
+    }
+    EXPECT_EQ(horde.stepTimer[0], 3) << "a corpse's step is held";
     world.placeOrk(0, 1000, 1000);
     horde.target[0]->y = 1100;
+    horde.stepTimer[0] = 16;  // no wrap, and so no test for being stuck, on the way
     for (int t = 1; t <= 12; ++t) {
         horde.update();
         ASSERT_EQ(horde.pos[0]->y, 1000 + 6 * t) << "tick " << t;
@@ -53,13 +84,65 @@ TEST_F(Perception, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundA
                                                        std::array{17, 14, 1074, 970, 1059, 985}}) {
         tile(column, row).kind = Rock;
         world.placeOrk(0, x, y);
-        horde.moveOrk(0);
+        horde.update();
         EXPECT_EQ(horde.pos[0]->x, pushedX);
         EXPECT_EQ(horde.pos[0]->y, pushedY);
+    }
+}
+
+TEST_F(Perception, WanderTargetsLieStraightOnPastTheNewestPrintWholeTilesOffLeaningToTheMiddleAndOnReachableGround)
+{
+    world.map->width = world.map->height = 60;  // the middle at 1920
+    for (double corner : {1000.0, 3000.0}) {
+        world.placeOrk(0, corner, corner);
+        horde.footprintPos[0][horde.footprintIndex[0]]->copyFrom(at(corner - 10, corner - 20));
+        std::set<double> offsets, expected;
+        for (int k = 0; k < 400; ++k) {
+            horde.pickWanderTarget(0);
+            offsets.insert(horde.target[0]->x - corner - 10);
+            offsets.insert(horde.target[0]->y - corner - 20);
+        }
+        for (int k = 0; k < 20; ++k)
+            expected.insert((corner < 1920 ? -576 : -640) + 64 * k);
+        EXPECT_EQ(offsets, expected) << corner;
     }
     fill(Floor, Unreachable);
     horde.pickWanderTarget(0);
     EXPECT_EQ(horde.target[0]->distance(*horde.pos[0]), 0) << "no target on unreachable ground";
+}
+
+// Prints at steps 16 and 8 of the 17-tick cycle, into a ring of 15 slots.
+TEST_F(Perception, OrksLayPrintsTwiceACycleBloodyOnlyWhenWoundedAndEveryPrintFadesEvenACorpses)
+{
+    for (int health : {1, 2}) {
+        walker(1000, 1000, health);
+        horde.stepTimer[0] = 0;
+        horde.footprintIndex[0] = 13;
+        std::vector<int> laid;
+        for (int t = 1; t <= 26; ++t) {
+            const int before = horde.footprintIndex[0];
+            horde.update();
+            const int j = horde.footprintIndex[0];
+            if (j == before)
+                continue;
+            laid.push_back(t);
+            EXPECT_EQ(horde.footprintAge[0][j], 120);
+            EXPECT_EQ(horde.footprintBloody[0][j], health == 1) << "health " << health;
+            EXPECT_EQ(horde.footprintPos[0][j]->distance(*horde.pos[0]), 0);
+            if (t == 1) {
+                EXPECT_NEAR(std::abs(horde.footprintHeading[0][j]), 180, 1e-3) << "pointing back from the target";
+            }
+        }
+        EXPECT_EQ(laid, (std::vector<int>{1, 9, 18, 26}));
+        EXPECT_EQ(horde.footprintIndex[0], 2) << "the ring wrapped";
+    }
+    horde.health[0] = 0;
+    for (int t = 0; t < 100; ++t)
+        horde.update();
+    EXPECT_EQ(horde.footprintIndex[0], 2) << "a corpse lays none";
+    // Laid at ticks 1, 9, 18 and 26, then 100 ticks dead.
+    for (auto [j, age] : {std::pair{14, 0}, {0, 3}, {1, 12}, {2, 20}})
+        EXPECT_EQ(horde.footprintAge[0][j], age) << "slot " << j;
 }
 
 TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerTick)
@@ -90,62 +173,80 @@ TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerT
     }
 }
 
-TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeOnlyWithin100AndStepLoudlyOnDebrisAndWater)
+// The ork at (1000, 1200) walks up the screen; the elf stands `distance` away,
+// `off` degrees off its way.
+TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoStealthIsHeld)
 {
-    horde.update();  // sight range 200, half-angle 20
-    world.placeOrk(0, 1000, 1150);
-    horde.target[0]->y = 900;  // looking toward the elf
-    mouse_b = 2;
-    horde.perceive(0);
-    EXPECT_EQ(horde.chargeTimer[0], 0);
-    mouse_b = 0;
-    horde.perceive(0);
-    EXPECT_EQ(horde.chargeTimer[0], 15);
-    EXPECT_EQ(horde.target[0]->y, 1000);
-    world.placeOrk(0, 1000, 1080);
-    horde.health[0] = 0;
-    horde.perceive(0);
-    EXPECT_EQ(horde.attackTimer[0], 0) << "a corpse never winds up";
-    // Stealth is held throughout: it does not hide the elf from a close ork.
-    mouse_b = 2;
-    for (double fled : {99.9, 100.0}) {
-        ActorWorld w;
-        w.placeElf(1000, 1000);
-        w.listenAt(1000, 1000);
-        w.placeOrk(0, 1000, 1080);
-        w.tick();
-        ASSERT_EQ(w.horde->attackTimer[0], 17);
-        w.placeElf(1000, 1080 - fled);
-        for (int t = 1; t <= 6; ++t)
-            w.tick();
-        EXPECT_FALSE(w.elf->dead);
-        EXPECT_EQ(w.horde->pos[0]->y, 1080) << "a winding-up ork stands";
-        w.tick();
-        EXPECT_EQ(w.elf->dead, fled < 100) << fled;
-        EXPECT_EQ(w.sound->playedCount[fled < 100 ? 14 : 15], 1);
-        EXPECT_EQ(w.sound->ringRange[0], 300.0);
+    for (auto [distance, off, stealth, health, rock, seen] :
+         {std::tuple{150.0, 0.0, 0, 2, 0, true}, {200.0, 0.0, 0, 2, 0, true}, {200.1, 0.0, 0, 2, 0, false},
+          {150.0, 19.9, 0, 2, 0, true}, {150.0, -19.9, 0, 2, 0, true}, {150.0, 20.1, 0, 2, 0, false},
+          {150.0, 180.0, 0, 2, 0, false}, {150.0, 0.0, 1, 2, 0, false}, {150.0, 0.0, 0, 0, 0, false},
+          {150.0, 0.0, 0, 2, 1, false}}) {
+        world.placeOrk(0, 1000, 1200);
+        horde.target[0]->y = 0;
+        horde.health[0] = health;
+        horde.chargeTimer[0] = 0;
+        horde.sightRange = 200;
+        horde.sightHalfAngle = 20;
+        mouse_b = stealth ? 2 : 0;
+        tile(15, 17).kind = rock ? Rock : Floor;  // across the line between them
+        const double rad = off * M_PI / 180;
+        world.placeElf(1000 + distance * std::sin(rad), 1200 - distance * std::cos(rad));
+        horde.perceive(0);
+        EXPECT_EQ(horde.chargeTimer[0], seen ? 15 : 0) << distance << " px, " << off << " degrees off";
+        EXPECT_EQ(horde.target[0]->distance(*world.elf->position) == 0, seen);
     }
-    world.listenAt(1000 + 650, 1000);  // 650 px: only debris 3 and 5 reach
-    world.placeElf(3000, 3000);
-    world.placeOrk(0, 1000, 1000);
-    horde.attackTimer[0] = 5;
-    for (int kind = 0; kind < 6; ++kind) {
-        tile(15, 15).debris = kind;
-        for (int phase : {1, 9}) {  // only 9 while winding up
-            horde.stepTimer[0] = phase;
-            horde.perceive(0);
-        }
-        EXPECT_EQ(world.sound->playedCount[kind], kind == 3 || kind == 5 ? 1 : 0) << "debris " << kind;
-    }
-    world.listenAt(1000 + 590, 1000);
-    horde.attackTimer[0] = 0;
-    horde.stepTimer[0] = 1;
-    tile(15, 15).kind = Water;
-    horde.perceive(0);
-    EXPECT_EQ(world.sound->playedCount[6], 1) << "water";
 }
 
-TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadOrCloseAndEveryCorpseAndAllTurn)
+// Stealth is held throughout: it does not hide the elf from a close ork.
+TEST_F(Perception, OrksWithin100WindUpAndStrikeSevenTicksLaterKillingOnlyWithin100AndWindUpAgainBelow3)
+{
+    world.placeOrk(0, 1000, 1100);
+    mouse_b = 2;
+    play();
+    EXPECT_EQ(horde.attackTimer[0], 0) << "100 px is out of reach";
+    for (double fled : {100.0, 99.9}) {
+        world.placeOrk(0, 1000, 1080);
+        horde.attackTimer[0] = 0;
+        play();
+        ASSERT_EQ(horde.attackTimer[0], 17);
+        world.placeElf(1000, 1080 - fled);
+        play(6);
+        EXPECT_FALSE(world.elf->dead);
+        EXPECT_EQ(horde.pos[0]->y, 1080) << "a winding-up ork stands";
+        play();
+        EXPECT_EQ(world.elf->dead, fled < 100) << fled;
+        EXPECT_EQ(world.sound->playedCount[fled < 100 ? 14 : 15], 1);
+        EXPECT_EQ(world.sound->ringRange[0], 300.0);
+        world.placeElf(1000, 1000);
+    }
+    play(7);
+    EXPECT_EQ(horde.attackTimer[0], 3);
+    play();
+    EXPECT_EQ(horde.attackTimer[0], 17) << "and again at the dead elf";
+}
+
+// On water with debris both are heard, each with its own sample.
+TEST_F(Perception, OrksStepAudiblyAtPhasesOneAndNineButOnlyAtNineWhileWindingUpAndNeverDead)
+{
+    fill(Water, Unseen, 3);
+    for (auto [attack, health, phases] : {std::tuple{0, 2, std::vector<int>{1, 9}}, {100, 2, {9}}, {0, 0, {}}}) {
+        walker(1000, 1300, health);
+        horde.attackTimer[0] = attack;
+        std::vector<int> heard;
+        for (int t = 0; t < 17; ++t) {
+            const int before = world.sound->playedCount[3];
+            play();
+            if (world.sound->playedCount[3] > before)
+                heard.push_back(horde.stepTimer[0]);
+        }
+        std::sort(heard.begin(), heard.end());
+        EXPECT_EQ(heard, phases) << "attack timer " << attack << ", health " << health;
+        EXPECT_EQ(world.sound->playedCount[6], world.sound->playedCount[3]) << "water";
+    }
+}
+
+TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadInTheOpenOrCloseAndEveryCorpseAndAllTurn)
 {
     for (int k = 0; k < 3; ++k) {
         world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
@@ -163,13 +264,16 @@ TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadOrCloseAndEveryCo
     }
     world.paint(horde.deadSprite, 100, 110, 0x808080);
     world.elf->update();  // facing 0: looks toward -y, eye point 60 px below
+    tile(15, 11).kind = Rock;  // y 704 to 767, straight ahead
     putPrint(1, 1000, 1080, 100);  // 80 px behind
     putPrint(3, 1100, 1040, 100);  // 108 px behind and aside
     putPrint(5, 1268, 665, 100);   // ahead: 477 px from the eye point, 34 degrees off
+    putPrint(7, 1000, 690, 100);   // ahead, behind the rock
     horde.drawFootprints(*world.view);
     EXPECT_TRUE(shows(1000, 1080, Print[0]));
     EXPECT_TRUE(shows(1100, 1040, 0));
     EXPECT_TRUE(shows(1268, 665, Print[0]));
+    EXPECT_TRUE(shows(1000, 690, 0));
     // The ork's frame follows its attack timer; it shows close ahead of the elf or dead.
     for (auto [y, health, timer, colour] : {std::array{1000, 2, 12, Frame[1]}, {1000, 2, 11, Frame[2]},
                                             {1000, 2, 6, Frame[2]}, {1000, 2, 5, Frame[0]}, {1110, 2, 5, Frame[0]},
@@ -193,7 +297,7 @@ TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadOrCloseAndEveryCo
     EXPECT_TRUE(shows(700 - 12, 800 - 9, 0xffffff));
 }
 
-TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndRevealSamplesHalfATileOff)
+TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdgesAreOnIt)
 {
     // Facing -90: the apex lies left of its aim, so the cone opens toward +x.
     EXPECT_TRUE(sight.inCone(at(0, 0), at(100, 0), -90, 100, 10));
@@ -211,28 +315,32 @@ TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndRevealSamplesH
     fill(Floor);
     EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3800)));
     EXPECT_TRUE(sight.isBlocked(at(3200, 3200), at(3200, 3800.1)));
-
     // Along the diagonal through the corner shared by tiles (50, 50) and (51, 51).
     tile(51, 50).kind = Rock;  // beside the diagonal: only one ray enters it
     EXPECT_FALSE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
     tile(50, 51).kind = Rock;  // two rocks meeting at the corner close the gap
     EXPECT_TRUE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
-    sight.reveal(at(640, 640), 0, 2000, 181);
-    // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
-    // along the viewer's row.
-    EXPECT_EQ(tile(0, 10).visibility, Unseen);
-    EXPECT_EQ(tile(1, 10).visibility, InSight);
-    EXPECT_EQ(tile(19, 10).visibility, Unseen);
-
-    fill(Floor);
-    tile(10, 9).visibility = Seen;
-    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
-    EXPECT_EQ(tile(9, 9).visibility, InSight);
-    EXPECT_EQ(tile(10, 11).visibility, Unseen);
-    EXPECT_EQ(tile(10, 9).visibility, InSight);
     world.listenAt(500, 550);  // origin (100, 200)
     for (auto [x, y, on] : {std::tuple{100.0, 200.0, true}, {900.0, 900.0, true}, {99.9, 500.0, false},
                             {900.1, 500.0, false}, {500.0, 199.9, false}, {500.0, 900.1, false}})
         EXPECT_EQ(world.view->isOnScreen(at(x, y)), on) << x << ", " << y;
 }
 
+TEST_F(Perception, RevealSamplesHalfATileOffTheViewerAndMarksWhatIsCloseEvenOutsideTheCone)
+{
+    fill(Floor);
+    sight.reveal(at(640, 640), 0, 2000, 181);
+    // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
+    // along the viewer's row.
+    EXPECT_EQ(tile(0, 10).visibility, Unseen);
+    EXPECT_EQ(tile(1, 10).visibility, InSight);
+    EXPECT_EQ(tile(19, 10).visibility, Unseen);
+    fill(Floor);
+    tile(10, 9).visibility = Seen;
+    tile(9, 10).visibility = Unreachable;
+    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
+    EXPECT_EQ(tile(9, 9).visibility, InSight);
+    EXPECT_EQ(tile(10, 11).visibility, Unseen);
+    EXPECT_EQ(tile(10, 9).visibility, InSight);
+    EXPECT_EQ(tile(9, 10).visibility, Unreachable);
+}
