@@ -5,6 +5,7 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_JOBS ?= $(JOBS)
+CMAKE_ARGS ?=
 
 .PHONY: all deps test-deps build play edit test test-release test-asan soak fuzz bench assets-preview clean
 
@@ -19,7 +20,7 @@ test-deps:
 # Configured once; after that CMake's build step configures again by itself
 # when a CMakeLists.txt changes.
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
 
 # A build first configured without the test tools has no tests yet.
 $(BUILD)/tests/CTestTestfile.cmake: | $(BUILD)/CMakeCache.txt
@@ -93,9 +94,13 @@ assets-preview: build
 # same bytes.
 SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
 export SOURCE_DATE_EPOCH
-.PHONY: package
+.PHONY: package test-reproducible
 package: build
 	cd $(BUILD) && cpack
+
+# Two clones build the package each; the two must be the same bytes.
+test-reproducible: test-deps
+	tests/e2e/reproducible_package.sh .
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
