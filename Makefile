@@ -1,19 +1,32 @@
 # Ork Cave: thin wrapper over CMake. `make play` and `make test` work on a
-# fresh Debian machine; both install any missing system packages first.
+# fresh Debian machine; both install any missing system packages first:
+# `make play` what building and playing need, `make test` the test tools too.
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 JOBS       ?= $(shell nproc)
 CTEST_JOBS ?= $(JOBS)
+CMAKE_ARGS ?=
 
-.PHONY: all deps build play edit test test-release test-asan soak fuzz bench assets-preview clean
+.PHONY: all deps test-deps build play edit test test-release test-asan soak fuzz bench assets-preview clean
 
 all: build
 
 deps:
 	@tools/install-deps.sh
 
-build: deps
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release
+test-deps:
+	@tools/install-deps.sh --test
+
+# Configured once; after that CMake's build step configures again by itself
+# when a CMakeLists.txt changes.
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=Release $(CMAKE_ARGS)
+
+# A build first configured without the test tools has no tests yet.
+$(BUILD)/tests/CTestTestfile.cmake: | $(BUILD)/CMakeCache.txt
+	cmake $(BUILD)
+
+build: deps $(BUILD)/CMakeCache.txt
 	cmake --build $(BUILD) -j$(JOBS)
 
 play: build
@@ -24,12 +37,12 @@ edit: build
 
 test: test-release test-asan
 
-test-release: build
+test-release: test-deps $(BUILD)/tests/CTestTestfile.cmake build
 	cd $(BUILD) && ctest --output-on-failure -j$(CTEST_JOBS)
 
 # Unit and integration tests again under AddressSanitizer and UBSan.
-test-asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+test-asan: test-deps
+	[ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(CTEST_JOBS) -LE e2e
 
@@ -39,8 +52,8 @@ test-asan: deps
 SOAK_TICKS      ?= 1000000
 SOAK_DRAW_EVERY ?= 5
 SOAK_SEED       ?= 1
-soak: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+soak: test-deps
+	[ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
 	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
 
@@ -53,7 +66,7 @@ soak: deps
 FUZZ_BUILD   ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS := fuzz_segment_reader fuzz_map_painting fuzz_picture_check fuzz_sample_check
-fuzz: deps
+fuzz: test-deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang \
 	  -DCMAKE_CXX_COMPILER=clang++ -DORKCAVE_SANITIZE=ON -DORKCAVE_FUZZ=ON
 	cmake --build $(FUZZ_BUILD) -j$(JOBS) --target $(FUZZ_TARGETS) assets
@@ -70,16 +83,24 @@ fuzz: deps
 	done
 
 # Every benchmark, then the game under Xvfb; writes $(BUILD)/bench.json.
-bench: build
+bench: test-deps $(BUILD)/tests/CTestTestfile.cmake build
 	@bench/run.sh $(BUILD)
 
 assets-preview: build
 	cmake --build $(BUILD) --target assets-preview
 
 # A Debian package of the installed game: build/orkcave_<version>_<arch>.deb.
-.PHONY: package
+# Its time stamps are the last commit's, so that the same sources give the
+# same bytes.
+SOURCE_DATE_EPOCH ?= $(shell git log -1 --format=%ct 2>/dev/null)
+export SOURCE_DATE_EPOCH
+.PHONY: package test-reproducible
 package: build
-	cmake --build $(BUILD) --target package
+	cd $(BUILD) && cpack
+
+# Two clones build the package each; the two must be the same bytes.
+test-reproducible: test-deps
+	tests/e2e/reproducible_package.sh .
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)

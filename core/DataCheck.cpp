@@ -7,6 +7,7 @@
 #include <cstdlib>
 
 #include "core/DataFiles.h"
+#include "core/DataPath.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
 #include "world/TileMap.h"
@@ -105,12 +106,12 @@ FileRead readWholeFile(const char* path, std::string& bytes)
 
 std::string missing(const char* path)
 {
-    return std::string("Missing data file: ") + path;
+    return "Missing data file: " + absoluteDataPath(path);
 }
 
 std::string unreadable(const char* path, const char* why)
 {
-    return std::string("Unreadable data file: ") + path + " (" + why + ")";
+    return "Unreadable data file: " + absoluteDataPath(path) + " (" + why + ")";
 }
 
 // Reads the file and runs the format check on it before the library sees it.
@@ -180,7 +181,7 @@ std::string findUnbuildableSegments()
     // first level is still the same on every run.
     std::srand(1);
     if (!built)
-        return "Bad segment files: maps//seg0.txt to maps//seg9.txt never open a way into the cave";
+        return "Bad segment files: " + absoluteDataPath("maps/seg0.txt") + " to seg9.txt never open a way into the cave";
     return std::string();
 }
 }

@@ -1,16 +1,26 @@
 #!/usr/bin/env bash
-# Installs the Debian packages the game, its tools and its tests need.
+# Installs the Debian packages Ork Cave needs: to build and play it, or with
+# --test also to run its tests, benchmarks, fuzzing and package checks.
 # Runs apt-get update only when something is missing, and sudo only when not root.
+#   install-deps.sh [--test]
 set -euo pipefail
 
+# A compiler, CMake, Allegro; libpng and libsndfile for the asset generator;
+# dpkg-buildflags (dpkg-dev) for the hardening flags; xmessage (x11-utils)
+# to show a start-up failure.
 packages=(
-  build-essential cmake pkg-config
+  build-essential dpkg-dev cmake pkg-config
   liballegro4-dev libpng-dev libsndfile1-dev
-  libgtest-dev libbenchmark-dev
-  clang libclang-rt-14-dev
-  xvfb xdotool imagemagick x11-apps openbox wmctrl x11-utils libx11-dev
-  dpkg-dev file lintian appstream desktop-file-utils
+  x11-utils
 )
+if [ "${1:-}" = --test ]; then
+  packages+=(
+    libgtest-dev libbenchmark-dev
+    clang libclang-rt-14-dev
+    xvfb xdotool imagemagick x11-apps openbox wmctrl libx11-dev
+    git file lintian devscripts appstream desktop-file-utils
+  )
+fi
 
 missing=()
 for p in "${packages[@]}"; do

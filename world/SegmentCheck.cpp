@@ -2,6 +2,7 @@
 
 #include <cstdio>
 
+#include "core/DataPath.h"
 #include "world/SegmentFile.h"
 
 namespace {
@@ -19,11 +20,11 @@ std::string checkSegmentFile(int32_t number)
     std::string name = segment::fileName(number);
     std::FILE* file = std::fopen(name.c_str(), "r");
     if (!file)
-        return "Missing data file: " + name;
+        return "Missing data file: " + absoluteDataPath(name);
     bool complete = holdsAllCodes(file);
     std::fclose(file);
     if (!complete)
-        return "Bad segment file: " + name + " (needs " + std::to_string(segment::CodeCount) + " tile codes)";
+        return "Bad segment file: " + absoluteDataPath(name) + " (needs " + std::to_string(segment::CodeCount) + " tile codes)";
     return std::string();
 }
 }

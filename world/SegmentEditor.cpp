@@ -1,8 +1,12 @@
 // One step of the segment editor: paint terrain, scroll, save, stamp.
 #include <allegro.h>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
+#include <string>
 
+#include "core/DataPath.h"
 #include "core/Game.h"
 #include "core/MouseInput.h"
 #include "world/SegmentFile.h"
@@ -11,8 +15,8 @@ namespace {
 constexpr double ScrollStep = 36.0;
 constexpr int NoticeTicks = 43;  // about three seconds
 const char* const SavedSegmentFile = "maps//seg.txt";
-const char* const SavedNotice = "Saved maps/seg.txt";
-const char* const SaveFailedNotice = "Could not write maps/seg.txt";
+const char* const SavedNotice = "Saved ";
+const char* const SaveFailedNotice = "Could not write ";
 // The view may scroll a screen beyond the grid but no farther, so screen
 // coordinates of everything drawn stay small.
 constexpr double GridPixels = TileMap::GridSize * TileMap::TileSize;
@@ -22,7 +26,8 @@ double clampScroll(double value, double screenSize)
     return value < -screenSize ? -screenSize : (value > GridPixels ? GridPixels : value);
 }
 
-// Writes the top-left 10 x 10 kinds, one row per line; false if the file cannot be written.
+// Writes the top-left 10 x 10 kinds, one row per line; false if the file
+// cannot be written, with errno telling why.
 bool saveSegment(TileMap& map)
 {
     std::FILE* file = std::fopen(SavedSegmentFile, "w");
@@ -38,6 +43,23 @@ bool saveSegment(TileMap& map)
                                c[7], c[8], c[9]) > 0 && written;
     }
     return std::fclose(file) == 0 && written;
+}
+
+// The notice names the file by its full path, since the editor may run in a
+// folder the player never sees; a failure also says why, on screen and once
+// on standard error.
+const char* saveNotice(TileMap& map)
+{
+    static std::string notice;
+    errno = 0;
+    const bool saved = saveSegment(map);
+    const std::string why = errno ? std::strerror(errno) : "the disk refused the data";
+    const std::string text = saved ? SavedNotice + absoluteDataPath(SavedSegmentFile)
+                                   : SaveFailedNotice + absoluteDataPath(SavedSegmentFile) + ": " + why;
+    if (!saved && text != notice)
+        std::fprintf(stderr, "orkcave-editor: %s\n", text.c_str());
+    notice = text;
+    return notice.c_str();
 }
 }
 
@@ -67,7 +89,7 @@ void Game::editSegments()
     view->origin->y = clampScroll(view->origin->y, SCREEN_H);
 
     if (key[KEY_O]) {
-        editorNotice = saveSegment(*tileMap) ? SavedNotice : SaveFailedNotice;
+        editorNotice = saveNotice(*tileMap);
         editorNoticeTicks = NoticeTicks;
     }
     if (key[KEY_L])
