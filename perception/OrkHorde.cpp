@@ -132,8 +132,6 @@ void OrkHorde::update()
 
 void OrkHorde::moveOrk(int i)
 {
-    if (!isActive(i))
-        return;
     Vector& here = *pos[i];
     const double d = here.distance(*target[i]);
     double dx = target[i]->x - here.x;
@@ -176,22 +174,16 @@ void OrkHorde::moveOrk(int i)
 
 void OrkHorde::placeProbes(int i)
 {
-    if (!isActive(i))
-        return;
     placeWallProbes(*pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::pushOutOfWalls(int i)
 {
-    if (!isActive(i))
-        return;
     pushOutOfRock(*tileMap, *pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::separate(int k)
 {
-    if (!isActive(k))
-        return;
     Vector& mover = *pos[k];
     const int active = activeCount();
     for (int j = 0; j < active; ++j) {

@@ -53,7 +53,7 @@ TEST_F(Perception, WalkSixPixelsATickTurnAtTheTargetNeverAimAtUnreachableGroundA
                                                        std::array{17, 14, 1074, 970, 1059, 985}}) {
         tile(column, row).kind = Rock;
         world.placeOrk(0, x, y);
-        horde.moveOrk(0);
+        horde.update();
         EXPECT_EQ(horde.pos[0]->x, pushedX);
         EXPECT_EQ(horde.pos[0]->y, pushedY);
     }
