@@ -78,7 +78,7 @@ OrkHorde::OrkHorde()
         target[i].reset(new Vector());
         target[i]->y = StartTargetY;
         chargeTimer[i] = 0;
-        stepTimer[i] = i % StepPhases;
+        stepTimer[i] = i % FreshSlotPhases;
         attackTimer[i] = 0;
         health[i] = 0;
         for (int j = 0; j < FootprintCount; ++j) {
