@@ -1,4 +1,4 @@
-// The cave entrance, shared by the level start, the respawn and the victory.
+// The elf revived at the cave entrance, at a level start and on a respawn.
 #include "core/Game.h"
 #include "world/Entrance.h"
 

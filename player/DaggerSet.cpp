@@ -55,7 +55,7 @@ void hitOrks(DaggerSet& set, int i)
 
 void fly(DaggerSet& set, int i)
 {
-    // The step points against the heading's unit direction.
+    // A step from the origin, against the heading's unit direction.
     set.scratch->placeAlong(Vector(), set.heading[i], -StepLength);
 
     if (stopsDaggers(set.map->tileAt(*set.position[i])))
