@@ -52,10 +52,6 @@ public:
     void startLevel(int32_t sizeCode);
 
 private:
-    // The cave entrance, where the elf starts and respawns and where the bag
-    // is carried out: eight tiles beyond the level's extent in x and in y.
-    double entranceX() const;
-    double entranceY() const;
     // Puts the elf alive at the entrance with all its daggers in hand.
     void reviveElfAtEntrance();
     // The steps of startLevel.

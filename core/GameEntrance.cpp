@@ -1,24 +1,11 @@
-// The cave entrance, shared by the level start, the respawn and the victory.
+// The elf revived at the cave entrance, at a level start and on a respawn.
 #include "core/Game.h"
-
-namespace {
-constexpr int EntranceOffsetTiles = 8;
-}
-
-double Game::entranceX() const
-{
-    return (tileMap->width + EntranceOffsetTiles) * TileMap::TileSize;
-}
-
-double Game::entranceY() const
-{
-    return (tileMap->height + EntranceOffsetTiles) * TileMap::TileSize;
-}
+#include "world/Entrance.h"
 
 void Game::reviveElfAtEntrance()
 {
-    elf->position->x = entranceX();
-    elf->position->y = entranceY();
+    elf->position->x = entrance::pointX(*tileMap);
+    elf->position->y = entrance::pointY(*tileMap);
     elf->dead = false;
     for (int k = 0; k < DaggerSet::DaggerCount; ++k)
         elf->daggers->state[k] = InHand;

@@ -5,6 +5,7 @@
 
 #include "core/Game.h"
 #include "core/MouseInput.h"
+#include "world/Entrance.h"
 
 namespace {
 constexpr double BagReach = 40.0;
@@ -57,7 +58,8 @@ void Game::update()
     for (int i = 0; i < orks->count; ++i)
         orks->perceive(i);
 
-    if (elf->carryingBag && elf->position->x > entranceX() && elf->position->y > entranceY())
+    if (elf->carryingBag && elf->position->x > entrance::pointX(*tileMap)
+        && elf->position->y > entrance::pointY(*tileMap))
         screens->state = Victory;
 
     if (key[KEY_SPACE] && elf->dead) {

@@ -78,7 +78,7 @@ OrkHorde::OrkHorde()
         target[i].reset(new Vector());
         target[i]->y = StartTargetY;
         chargeTimer[i] = 0;
-        stepTimer[i] = i % StepPhases;
+        stepTimer[i] = i % FreshSlotPhases;
         attackTimer[i] = 0;
         health[i] = 0;
         for (int j = 0; j < FootprintCount; ++j) {
@@ -132,8 +132,6 @@ void OrkHorde::update()
 
 void OrkHorde::moveOrk(int i)
 {
-    if (!isActive(i))
-        return;
     Vector& here = *pos[i];
     const double d = here.distance(*target[i]);
     double dx = target[i]->x - here.x;
@@ -176,22 +174,16 @@ void OrkHorde::moveOrk(int i)
 
 void OrkHorde::placeProbes(int i)
 {
-    if (!isActive(i))
-        return;
     placeWallProbes(*pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::pushOutOfWalls(int i)
 {
-    if (!isActive(i))
-        return;
     pushOutOfRock(*tileMap, *pos[i], ProbeReach, probes);
 }
 
 void OrkHorde::separate(int k)
 {
-    if (!isActive(k))
-        return;
     Vector& mover = *pos[k];
     const int active = activeCount();
     for (int j = 0; j < active; ++j) {

@@ -60,11 +60,6 @@ public:
     void drawOrk(View& view, int i);
     void drawFootprint(View& view, int i, int j);
 
-    void moveOrk(int i);
-    void placeProbes(int i);
-    void pushOutOfWalls(int i);
-    void separate(int k);
-
     // Perception: ork i looks for the elf, makes footstep noise, winds up and strikes.
     void perceive(int i);
     // Draw only what the elf can see or is near, and every corpse.
@@ -75,4 +70,11 @@ public:
     int activeCount() const;
     // Whether i names one of the active slots.
     bool isActive(int i) const;
+
+private:
+    // The steps of update, for active slots only.
+    void moveOrk(int i);
+    void placeProbes(int i);
+    void pushOutOfWalls(int i);
+    void separate(int k);
 };

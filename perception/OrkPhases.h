@@ -3,10 +3,10 @@
 // The phases of an ork's step and attack timers, which its movement, its
 // perception and its drawing all go by.
 
-// Step timer: counts down every tick and wraps from below 0 to 16, laying a
-// footprint at 16 and at 8.
-constexpr int StepPhases = 16;  // a fresh slot starts at i mod 16
+// Step timer: counts down every tick and wraps from below 0 to 16, a cycle of
+// 17 ticks, laying a footprint at 16 and at 8.
 constexpr int StepWrapPhase = 16;
+constexpr int FreshSlotPhases = 16;  // a fresh slot starts at i mod 16, never on the wrap
 constexpr int SecondStepPhase = 8;
 constexpr int QuietStepPhase = 1;  // heard only from an ork that walks freely
 constexpr int LoudStepPhase = 9;   // heard even from one winding up a strike

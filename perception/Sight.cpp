@@ -45,14 +45,8 @@ bool Sight::isBlocked(const Vector& from, const Vector& to)
     if (d < ClearNearDistance)
         return false;
     for (double t = ClearNearDistance; t < d; t += RayStep) {
-        leftRayPoint->x = RayHalfGap;
-        leftRayPoint->y = t;
-        leftRayPoint->rotate(a);
-        leftRayPoint->add(from.x, from.y);
-        rightRayPoint->x = -RayHalfGap;
-        rightRayPoint->y = t;
-        rightRayPoint->rotate(a);
-        rightRayPoint->add(from.x, from.y);
+        leftRayPoint->placeAlong(from, a, t, RayHalfGap);
+        rightRayPoint->placeAlong(from, a, t, -RayHalfGap);
         if (tileMap->tileAt(*leftRayPoint).kind == Rock && tileMap->tileAt(*rightRayPoint).kind == Rock)
             return true;
     }

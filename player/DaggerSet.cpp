@@ -56,10 +56,8 @@ void hitOrks(DaggerSet& set, int i)
 
 void fly(DaggerSet& set, int i)
 {
-    // The step points against the heading's unit direction.
-    set.scratch->x = 0.0;
-    set.scratch->y = -StepLength;
-    set.scratch->rotate(set.heading[i]);
+    // A step from the origin, against the heading's unit direction.
+    set.scratch->placeAlong(Vector(), set.heading[i], -StepLength);
 
     if (stopsDaggers(set.map->tileAt(*set.position[i])))
         stopDagger(set, i, DaggerHitsRock, RockHitRange);

@@ -40,10 +40,7 @@ double speedOf(const Elf& elf, bool diagonal)
 
 void placeEyePoint(Elf& elf)
 {
-    elf.eyePoint->x = 0.0;
-    elf.eyePoint->y = EyeDistance;
-    elf.eyePoint->rotate(elf.facing);
-    elf.eyePoint->add(elf.position->x, elf.position->y);
+    elf.eyePoint->placeAlong(*elf.position, elf.facing, EyeDistance);
 }
 
 void throwIfAllowed(Elf& elf)

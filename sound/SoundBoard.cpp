@@ -1,14 +1,42 @@
 #include "sound/SoundBoard.h"
 
-const char* const SoundBoard::sampleFiles[SoundBoard::SampleCount] = {
-    dataPath(DataFile::Bone),  dataPath(DataFile::Bone),  dataPath(DataFile::Bone),   dataPath(DataFile::Glass),
-    dataPath(DataFile::Glass), dataPath(DataFile::Ducky), dataPath(DataFile::Splash), dataPath(DataFile::Warg),
-    dataPath(DataFile::Splat), dataPath(DataFile::Splat), dataPath(DataFile::Splat),  dataPath(DataFile::Splat),
-    dataPath(DataFile::Splat), dataPath(DataFile::Splat), dataPath(DataFile::Splat),  dataPath(DataFile::Glass),
-};
-
 namespace {
 constexpr double RingStartRange = 10.0;
+
+struct SampleSlot {
+    SampleIndex index;
+    DataFile file;
+};
+
+// What each slot plays. Slots that share a file still load a copy each.
+constexpr SampleSlot SampleTable[] = {
+    {DebrisStep0,     DataFile::Bone},
+    {DebrisStep1,     DataFile::Bone},
+    {DebrisStep2,     DataFile::Bone},
+    {DebrisStep3,     DataFile::Glass},
+    {DebrisStep4,     DataFile::Glass},
+    {DebrisStep5,     DataFile::Ducky},
+    {WaterStep,       DataFile::Splash},
+    {DaggerHitsOrk,   DataFile::Warg},
+    {Spare8,          DataFile::Splat},
+    {Spare9,          DataFile::Splat},
+    {DaggerHitsRock,  DataFile::Splat},
+    {Spare11,         DataFile::Splat},
+    {Spare12,         DataFile::Splat},
+    {Spare13,         DataFile::Splat},
+    {StrikeLands,     DataFile::Splat},
+    {StrikeMisses,    DataFile::Glass},
+};
+
+constexpr bool everySlotOnceInOrder()
+{
+    int slot = 0;
+    for (const SampleSlot& entry : SampleTable)
+        if (entry.index != slot++)
+            return false;
+    return slot == SoundBoard::SampleCount;
+}
+static_assert(everySlotOnceInOrder(), "the sample table lists each slot once, in order");
 }
 
 SoundBoard::SoundBoard()
@@ -21,9 +49,9 @@ SoundBoard::SoundBoard()
         ringRadius[k] = RingStartRange;
         ringLevel[k] = 0;
     }
-    for (int i = 0; i < SampleCount; ++i) {
+    for (const SampleSlot& entry : SampleTable) {
         char path[64];
-        samples[i] = load_wav(portablePath(sampleFiles[i], path, sizeof path));
+        samples[entry.index] = load_wav(portablePath(dataPath(entry.file), path, sizeof path));
     }
 }
 

@@ -9,15 +9,27 @@
 
 class View;
 
-// The sample table's indices that the rules play. A footstep on debris plays
-// the index of the debris kind, FirstDebrisStep + kind.
+// The sixteen slots of the sample table, in order. A footstep on debris plays
+// the slot of the debris kind, FirstDebrisStep + kind; kind 0 makes no sound.
+// No rule plays the spare slots.
 enum SampleIndex : int {
-    FirstDebrisStep = 0,
-    WaterStep = 6,
-    DaggerHitsOrk = 7,
-    DaggerHitsRock = 10,
-    StrikeLands = 14,
-    StrikeMisses = 15,
+    DebrisStep0,
+    DebrisStep1,
+    DebrisStep2,
+    DebrisStep3,
+    DebrisStep4,
+    DebrisStep5,
+    WaterStep,
+    DaggerHitsOrk,
+    Spare8,
+    Spare9,
+    DaggerHitsRock,
+    Spare11,
+    Spare12,
+    Spare13,
+    StrikeLands,
+    StrikeMisses,
+    FirstDebrisStep = DebrisStep0,
 };
 
 // The one sound object: sixteen samples played at world points, heard at
@@ -27,8 +39,6 @@ public:
     static constexpr int RingCount = 20;
     static constexpr int SampleCount = 16;
     static constexpr int OverlaySize = 350;
-    // File of each sample index, written as the sample table names them.
-    static const char* const sampleFiles[SampleCount];
 
     BITMAP* overlay = nullptr;  // the octagonal window the rings are drawn in
     std::unique_ptr<Vector> ringCenter[RingCount];

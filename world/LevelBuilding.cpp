@@ -2,22 +2,18 @@
 #include <cstdlib>
 #include <vector>
 
+#include "world/Entrance.h"
 #include "world/TileMap.h"
 
 namespace {
-// Entrance square B reaches W + 13 and the debris walk of level start W + 14,
-// so 85 is the largest extent whose level stays on the 100 x 100 grid.
+// The largest extent whose level stays on the 100 x 100 grid: the debris walk
+// of level start reaches W + 14, one beyond entrance square B.
 constexpr int32_t MaxExtent = 85;
 constexpr int32_t MinExtent = 1;
 constexpr int32_t MaxBuildAttempts = 10000;
 constexpr int32_t SegmentKinds = 10;
 
-// Entrance squares, as offsets from the playing area's extents.
-constexpr int32_t SquareAFirst = 4;
-constexpr int32_t SquareALast = 9;
-constexpr int32_t SquareBFirst = 8;
-constexpr int32_t SquareBLast = 13;
-constexpr int32_t FillStartOffset = 6;
+constexpr int32_t FillStartOffset = 6;  // inside entrance square A
 // The fill stays within this many tiles beyond the extents.
 constexpr int32_t FillReach = 10;
 // An accepted level connects the entrance to this row or column.
@@ -110,10 +106,10 @@ bool TileMap::build(int32_t width, int32_t height, int32_t segmentCount)
     for (buildAttempts = 1; buildAttempts <= MaxBuildAttempts; ++buildAttempts) {
         reset();
         stampRandomSegments(*this, segmentCount);
-        openEntranceSquare(*this, SquareAFirst, SquareALast);
+        openEntranceSquare(*this, entrance::SquareAFirst, entrance::SquareALast);
         floodFill(this->width + FillStartOffset, this->height + FillStartOffset);
         // After the fill: tiles of B beyond the fill's reach stay unreachable.
-        openEntranceSquare(*this, SquareBFirst, SquareBLast);
+        openEntranceSquare(*this, entrance::SquareBFirst, entrance::SquareBLast);
         if (entranceConnects(*this))
             return true;
     }

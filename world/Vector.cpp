@@ -56,6 +56,14 @@ void Vector::rotate(double degrees)
     y = c * oldY - s * oldX;
 }
 
+void Vector::placeAlong(const Vector& from, double heading, double distance, double aside)
+{
+    x = aside;
+    y = distance;
+    rotate(heading);
+    add(from.x, from.y);
+}
+
 void Vector::add(double dx, double dy)
 {
     x += dx;

@@ -19,6 +19,9 @@ public:
     double angleFrom(const Vector& other) const;
     // Turns about the origin so that angleFrom grows by the given degrees.
     void rotate(double degrees);
+    // Becomes the point `distance` along a heading's unit direction from
+    // `from`, moved `aside` across it the way rotate turns +x.
+    void placeAlong(const Vector& from, double heading, double distance, double aside = 0.0);
     void add(double dx, double dy);
     void add3(double dx, double dy, double dz);
     void lerp(const Vector& a, const Vector& b, double t);

@@ -7,6 +7,7 @@
 
 #include "core/Game.h"
 #include "support/Headless.h"
+#include "world/Entrance.h"
 
 namespace {
 const int Red = 0xff0000;  // the HUD strip and the banner
@@ -138,8 +139,8 @@ TEST_F(GameTest, FurnishedLevelsPutOrksOnGroundAndTheBagOnReachableFloorAwayFrom
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
-    const double entranceX = 28 * 64.0;  // eight tiles beyond the 20-tile level, both ways
-    const double entranceY = 28 * 64.0;
+    const double entranceX = (20 + entrance::PointOffset) * TileMap::TileSize;  // the 20-tile level
+    const double entranceY = entranceX;
     Vector& elfAt = *game->elf->position;
     elfAt.x = entranceX + 30;
     elfAt.y = entranceY + 30;
@@ -192,7 +193,7 @@ TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
     tickWith(KEY_SPACE);
     EXPECT_FALSE(game->elf->dead);
     EXPECT_EQ(game->deaths, 1);
-    EXPECT_EQ(game->elf->position->x, 28 * 64) << "back at the entrance";
+    EXPECT_EQ(game->elf->position->x, (20 + entrance::PointOffset) * TileMap::TileSize) << "back at the entrance";
     EXPECT_EQ(game->elf->daggers->state[3], InHand) << "with every dagger";
     EXPECT_EQ(game->bagPosition->x, bagX) << "the bag stays where it lay";
     EXPECT_EQ(game->orks->health[0], 2) << "a respawn is no level start";

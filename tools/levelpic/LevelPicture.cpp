@@ -2,11 +2,11 @@
 
 #include <cstdio>
 
+#include "world/Entrance.h"
 #include "world/TileMap.h"
 
 namespace {
 constexpr int Depth = 24;
-constexpr int EntranceOffset = 8;  // the elf starts at the corner of tile (W + 8, H + 8)
 
 int terrainColour(const Tile& tile)
 {
@@ -23,8 +23,8 @@ int terrainColour(const Tile& tile)
 
 void markEntrance(BITMAP* picture, const TileMap& map, int blockSize)
 {
-    int cx = (map.width + EntranceOffset) * blockSize;
-    int cy = (map.height + EntranceOffset) * blockSize;
+    int cx = (map.width + entrance::PointOffset) * blockSize;
+    int cy = (map.height + entrance::PointOffset) * blockSize;
     int arm = blockSize * 2;
     int red = makecol_depth(Depth, 230, 30, 30);
     rectfill(picture, cx - arm, cy - 1, cx + arm, cy + 1, red);
