@@ -37,3 +37,8 @@ void releaseTicks()
 {
     ticksHeld = false;
 }
+
+unsigned int idlePauseMs()
+{
+    return ticksHeld ? BackgroundPauseMs : IdlePauseMs;
+}
