@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# Each program under a window manager: its window has its title and our ork
-# head as its icon, and the close button ends it with exit code 0.
+# Each program under a window manager: its window carries the desktop entry's
+# WM_CLASS, its title from the first moment and our ork head as its icon, and
+# the close button ends it with exit code 0.
 # The game's 800 x 700 window opens on the intro; F1 starts a level, a click
 # throws a dagger, W walks and the crosshair follows the mouse; the game stands
 # still while another client has the focus and goes on in front again.
@@ -16,15 +17,18 @@ copy="$E2E_TMP/game"
 cp -r "$GAME_DIR" "$copy"
 saved="$copy/maps/seg.txt"
 rm -f "$saved"
-# Where the XPM leaves a pixel uncovered, the pixmap holds black.
-convert "$GAME_DIR/../icons/orkcave-icon.xpm" -background black -flatten "$E2E_TMP/head.ppm"
+class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")"/../../packaging/*.desktop)
 
-# open PROGRAM TITLE: starts it and checks its title and icon; sets win.
+# open PROGRAM TITLE: starts it and checks its names and icon; sets win.
 open() {
   e2e_start_game "$copy" "./$1"
   win=$(e2e_wait_window "$2")
-  "$GAME_DIR/../bin/window-icon" "$win" >"$E2E_TMP/icon.ppm" || e2e_fail "$1: no icon"
-  [ "$(differ "$E2E_TMP/head.ppm" "$E2E_TMP/icon.ppm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
+  # Openbox keeps the title it saw when the window first appeared in _OB_APP_TITLE.
+  props=$(xprop -id "$win" WM_CLASS _OB_APP_TITLE)
+  [ "$props" = "$(printf 'WM_CLASS(STRING) = "%s", "%s"\n_OB_APP_TITLE(UTF8_STRING) = "%s"' "$1" "$class" "$2")" ] ||
+    e2e_fail "$1: $props"
+  "$GAME_DIR/../bin/window-icon" "$win" "$E2E_TMP/icon.xpm" || e2e_fail "$1: no icon"
+  [ "$(differ "$GAME_DIR/../icons/orkcave-icon.xpm" "$E2E_TMP/icon.xpm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
 }
 # close TITLE: the close button must end the program with exit code 0.
 close() {
@@ -108,4 +112,4 @@ e2e_until 3 tile_2_5 0 || e2e_fail "no floor at tile (2, 5) in the saved segment
 rock
 close "Ork Cave Segment Editor"
 tile_2_5 0 || e2e_fail "closing the editor saved the unsaved rock"
-echo "PASS: titles, icons, 800x700, F1, throw, walk, crosshair, frozen in the background, editor round trip, close"
+echo "PASS: WM_CLASS, first titles, icons, 800x700, F1, throw, walk, crosshair, frozen in the background, editor round trip, close"
