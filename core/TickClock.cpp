@@ -38,7 +38,7 @@ void releaseTicks()
     ticksHeld = false;
 }
 
-unsigned int idlePauseMs()
+bool inBackground()
 {
-    return ticksHeld ? BackgroundPauseMs : IdlePauseMs;
+    return ticksHeld;
 }

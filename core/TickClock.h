@@ -18,10 +18,4 @@ void resetTickClock();
 // after coming back is a full tick away, so nothing was saved up meanwhile.
 void holdTicks();
 void releaseTicks();
-
-constexpr unsigned int IdlePauseMs = 1;
-constexpr unsigned int BackgroundPauseMs = 100;
-
-// How long the loop rests between polls of the tick flag: 1 ms in play,
-// longer in the background, where no tick comes anyway.
-unsigned int idlePauseMs();
+bool inBackground();
