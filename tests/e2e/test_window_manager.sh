@@ -3,8 +3,8 @@
 # WM_CLASS, its title from the first moment and our ork head as its icon, and
 # the close button ends it with exit code 0.
 # The game's 800 x 700 window opens on the intro; F1 starts a level, a click
-# throws a dagger, W walks and the crosshair follows the mouse; the game stands
-# still while another client has the focus and goes on in front again.
+# throws a dagger where the crosshair, which follows the mouse, aims; the game
+# stands still while another client has the focus and goes on in front again.
 # The editor paints under the crosshair, O saves what was painted, and
 # closing it writes nothing that O did not save.
 #   ORKCAVE_SHOTS=DIR saves intro.png and play.png there.
@@ -54,7 +54,6 @@ aim() { e2e_until 5 moved_to "$1" "$2" || e2e_fail "the crosshair is not 32 px u
 tenth_dagger() { [ "$(count 19x32+610+0 'r<0.9 || g>0.1')" -gt 20 ]; }
 intro_shown() { [ "$(banner_text)" -gt 50 ] && [ "$(count 1x1+100+600 'r+g+b==0')" = 1 ]; }
 playing() { [ "$(banner_text)" = 0 ] && [ "$(count 1x1+400+2 'r==1 && g+b==0')" = 1 ]; }
-scrolled() { import -window "$win" "$now" && [ "$(differ -crop 800x600+0+50 "$E2E_TMP/before.png" "$now")" -gt 2000 ]; }
 # still SECONDS: whether the frame stays the same while the mouse moves.
 still() {
   xdotool mousemove --window "$win" 500 400 sleep 0.5
@@ -72,18 +71,12 @@ xdotool keydown F1
 e2e_until 5 playing || e2e_fail "F1 did not start a level"
 xdotool keyup F1
 tenth_dagger || e2e_fail "no tenth dagger in the HUD after F1"
-aim 250 200
 # Thrown from the entrance down and right, over the entrance's open floor,
 # the dagger lands beyond the elf's reach.
 aim 700 650
 xdotool mousedown 1
 e2e_until 5 eval '! tenth_dagger' || e2e_fail "a click did not throw the tenth dagger"
 xdotool mouseup 1
-xdotool mousemove --window "$win" 400 100 sleep 0.3
-import -window "$win" "$E2E_TMP/before.png"
-xdotool keydown w
-e2e_until 5 scrolled || e2e_fail "W did not move the view"
-xdotool keyup w
 cp "$now" "$shots/play.png"
 xlogo -geometry 150x150+860+10 2>/dev/null &  # beside the game, covering none of it
 xdotool windowactivate --sync "$(e2e_wait_window xlogo)"
@@ -97,19 +90,11 @@ xdotool windowactivate --sync "$win"
 tile_2_5() { [ -f "$saved" ] && [ "$(sed -n 6p "$saved" | awk '{print $3}')" = "$1" ]; }
 # The right button paints rock under the crosshair, 32 px up and left of
 # the mouse: (200, 360) aims at (168, 328), inside tile (2, 5).
-rock() {
-  aim 200 360
-  xdotool sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
-}
-rock
+aim 200 360
+xdotool sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
 e2e_hold o 0.3
 e2e_until 3 tile_2_5 2 || e2e_fail "no rock at tile (2, 5) in the saved segment: $(tr '\n' '|' <"$saved")"
-e2e_hold space 0.3
-rm -f "$saved"
-e2e_hold o 0.3
-e2e_until 3 tile_2_5 0 || e2e_fail "no floor at tile (2, 5) in the saved segment"
-[ "$(wc -l <"$saved")" = 10 ] || e2e_fail "the saved segment does not hold 10 lines"
-rock
+rm "$saved"
 close "Ork Cave Segment Editor"
-tile_2_5 0 || e2e_fail "closing the editor saved the unsaved rock"
-echo "PASS: WM_CLASS, first titles, icons, 800x700, F1, throw, walk, crosshair, frozen in the background, editor round trip, close"
+[ ! -e "$saved" ] || e2e_fail "closing the editor saved the segment"
+echo "PASS: WM_CLASS, first titles, icons, 800x700, F1, throw, crosshair, frozen in the background, editor save, close"
