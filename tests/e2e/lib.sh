@@ -25,11 +25,10 @@ e2e_setup() {
   GAME_DIR=$(cd "$1" && pwd)
   E2E_TMP=$(mktemp -d /tmp/orkcave-e2e.XXXXXX)
   trap e2e_cleanup EXIT
-  mkdir "$E2E_TMP/bin"
   # allegro_message runs xmessage and waits for a click; ours records and returns.
-  printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/bin/xmessage"
-  chmod +x "$E2E_TMP/bin/xmessage"
-  export PATH="$E2E_TMP/bin:$PATH"
+  printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/xmessage"
+  chmod +x "$E2E_TMP/xmessage"
+  export PATH="$E2E_TMP:$PATH"
   # -noreset: a server that resets when its last client leaves refuses the
   # next one for a moment, and clients come and go here all the time.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
