@@ -19,9 +19,10 @@ const char* const GraphicsFailedMessage = "Graphics Initilization Failed";
 const char* const TimerFailedMessage = "Timer Initilization Failed";
 const char* const MouseFailedMessage = "Mouse Initilization Failed";
 const char* const SoundFailedMessage = "Sound Initilization Failed";
-const char* const WindowClass = "Orkcave";
 
 namespace {
+const char* const WindowClass = "Orkcave";  // the desktop entry's StartupWMClass
+
 void nameWindow(const char* program) { xwin_set_window_name(program, WindowClass); }
 int initLibrary() { return allegro_init(); }
 int installKeyboard() { return install_keyboard(); }

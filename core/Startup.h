@@ -26,9 +26,6 @@ struct StartupCalls {
     void (*printError)(const char* text);   // standard error, where every failure goes too
 };
 
-// The desktop entry's StartupWMClass.
-extern const char* const WindowClass;
-
 constexpr int WindowWidth = 800;
 constexpr int WindowHeight = 700;
 constexpr int ColourDepth = 16;
