@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs every benchmark program, then the whole game under Xvfb, and writes
 # BUILD/bench.json: tick and level-start times per level size from
-# bench_frame_tick, and the process's CPU share on the intro and in play.
+# bench_frame_tick, and the process's CPU share on the intro, paused in the
+# background and in play.
 # Usage: run.sh BUILD_DIR
 set -euo pipefail
 build=$(cd "${1:-build}" && pwd)
@@ -26,11 +27,13 @@ echo "== whole process under Xvfb, 10 s each"
 cpu=$(bash "$here/cpu_usage.sh" "$build/game" 10) || { echo "(the CPU measurement failed: is Xvfb installed?)"; cpu=""; }
 echo "$cpu"
 intro=$(awk '/^cpu_percent_intro/ { print $2 }' <<<"$cpu")
+paused=$(awk '/^cpu_percent_paused/ { print $2 }' <<<"$cpu")
 playing=$(awk '/^cpu_percent_playing/ { print $2 }' <<<"$cpu")
 
 {
   sed '$d' "$frames" | sed '$ s/$/,/'
-  printf '  "cpu_percent_intro": %s,\n  "cpu_percent_playing": %s\n}\n' "${intro:-null}" "${playing:-null}"
+  printf '  "cpu_percent_intro": %s,\n  "cpu_percent_paused": %s,\n  "cpu_percent_playing": %s\n}\n' \
+    "${intro:-null}" "${paused:-null}" "${playing:-null}"
 } >"$build/bench.json"
 rm -f "$frames"
 

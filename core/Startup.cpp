@@ -9,6 +9,9 @@
 #include "core/MainLoop.h"
 #include "core/TickClock.h"
 
+// After the game's headers: it brings in Xlib's macros.
+#include <xalleg.h>
+
 // The four start-up messages are the game's own words, spelling included.
 const char* const NoDisplayMessage =
     "Ork Cave could not start: no display could be opened. Run it from a desktop session (is DISPLAY set?).";
@@ -18,6 +21,9 @@ const char* const MouseFailedMessage = "Mouse Initilization Failed";
 const char* const SoundFailedMessage = "Sound Initilization Failed";
 
 namespace {
+const char* const WindowClass = "Orkcave";  // the desktop entry's StartupWMClass
+
+void nameWindow(const char* program) { xwin_set_window_name(program, WindowClass); }
 int initLibrary() { return allegro_init(); }
 int installKeyboard() { return install_keyboard(); }
 int installMouse() { return install_mouse(); }
@@ -41,13 +47,16 @@ void showMessage(const char* text) { allegro_message("%s", text); }
 void printError(const char* text) { std::fprintf(stderr, "%s\n", text); }
 
 const StartupCalls LibraryCalls = {
-    initLibrary, installKeyboard, installMouse, setColorDepth, setGraphicsMode, dressWindow,
+    nameWindow, initLibrary, installKeyboard, installMouse, setColorDepth, dressWindow, setGraphicsMode,
     findDataProblem, createGame, pause, installTimer, installSound, showMessage, printError,
 };
 
-int failInTextMode(const StartupCalls& calls, const char* message)
+// Standard error first: a terminal or a log keeps it even where no message box can appear.
+int fail(const StartupCalls& calls, const char* message, bool toTextMode = true)
 {
-    calls.setGraphicsMode(GFX_TEXT, 0, 0, 0, 0);
+    calls.printError(message);
+    if (toTextMode)
+        calls.setGraphicsMode(GFX_TEXT, 0, 0, 0, 0);
     calls.showMessage(message);
     return 1;
 }
@@ -58,8 +67,9 @@ const StartupCalls& libraryStartupCalls()
     return LibraryCalls;
 }
 
-int startUp(const StartupCalls& calls, const char* title, Game*& game)
+int startUp(const StartupCalls& calls, const char* title, const char* program, Game*& game)
 {
+    calls.nameWindow(program);
     // Without a display every later library call would touch an uninitialised library.
     if (calls.initLibrary() != 0) {
         calls.printError(NoDisplayMessage);
@@ -69,22 +79,20 @@ int startUp(const StartupCalls& calls, const char* title, Game*& game)
     calls.installMouse();  // the second call below is the one that counts
     calls.setColorDepth(ColourDepth);
     resetTickClock();
-    if (calls.setGraphicsMode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
-        return failInTextMode(calls, GraphicsFailedMessage);
     calls.dressWindow(title);
+    if (calls.setGraphicsMode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0)
+        return fail(calls, GraphicsFailedMessage);
     // Missing data is found here, before anything is built from it.
     std::string dataProblem = calls.checkData();
     if (!dataProblem.empty())
-        return failInTextMode(calls, dataProblem.c_str());
+        return fail(calls, dataProblem.c_str());
     game = calls.createGame();
     calls.pause(StartupPauseMs);
     if (calls.installTimer(onTimer, TimerPeriodMs) != 0)
-        return failInTextMode(calls, TimerFailedMessage);
+        return fail(calls, TimerFailedMessage);
     if (calls.installMouse() == -1)
-        return failInTextMode(calls, MouseFailedMessage);
-    if (calls.installSound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0) {
-        calls.showMessage(SoundFailedMessage);
-        return 1;
-    }
+        return fail(calls, MouseFailedMessage);
+    if (calls.installSound(DIGI_AUTODETECT, MIDI_AUTODETECT, nullptr) != 0)
+        return fail(calls, SoundFailedMessage, false);
     return 0;
 }

@@ -6,13 +6,16 @@ class Game;
 
 // The library calls of start-up, in a table so that tests can make any one fail.
 struct StartupCalls {
+    // The window's WM_CLASS, which ties it to its desktop entry; only read as the library starts.
+    void (*nameWindow)(const char* program);
     int (*initLibrary)();
     int (*installKeyboard)();
     int (*installMouse)();
     void (*setColorDepth)(int depth);
-    int (*setGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
-    // Title, close button, and no ticks while the window is in the background.
+    // Title, close button, and no ticks while the window is in the background;
+    // before the window first shows, so it never shows without its title.
     void (*dressWindow)(const char* title);
+    int (*setGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
     // Empty when every data file is usable; otherwise what is wrong, naming the file.
     std::string (*checkData)();
     Game* (*createGame)();
@@ -20,7 +23,7 @@ struct StartupCalls {
     int (*installTimer)(void (*callback)(), int periodMs);
     int (*installSound)(int digital, int midi, const char* config);
     void (*showMessage)(const char* text);  // allegro_message
-    void (*printError)(const char* text);   // for when the library could not start at all
+    void (*printError)(const char* text);   // standard error, where every failure goes too
 };
 
 constexpr int WindowWidth = 800;
@@ -39,4 +42,5 @@ const StartupCalls& libraryStartupCalls();
 
 // Brings up the library, the window with its title and the Game. Returns 0
 // and sets game on success, or the exit code 1 after showing what failed.
-int startUp(const StartupCalls& calls, const char* title, Game*& game);
+// program names the window's instance in WM_CLASS.
+int startUp(const StartupCalls& calls, const char* title, const char* program, Game*& game);

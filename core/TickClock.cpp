@@ -37,3 +37,8 @@ void releaseTicks()
 {
     ticksHeld = false;
 }
+
+bool inBackground()
+{
+    return ticksHeld;
+}

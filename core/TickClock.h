@@ -18,3 +18,4 @@ void resetTickClock();
 // after coming back is a full tick away, so nothing was saved up meanwhile.
 void holdTicks();
 void releaseTicks();
+bool inBackground();

@@ -22,7 +22,7 @@ void editTick(Game& game)
 int main()
 {
     useOrkHeadIcon();
-    int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", theGame);
+    int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", "orkcave-editor", theGame);
     if (failure != 0)
         return failure;
     theGame->editorMode = true;

@@ -7,20 +7,13 @@
 
 Game* theGame = nullptr;  // lives until the process ends
 
-namespace {
-void playTick(Game& game)
-{
-    game.update();
-}
-}
-
 int main()
 {
     useOrkHeadIcon();
-    int failure = startUp(libraryStartupCalls(), "Ork Cave", theGame);
+    int failure = startUp(libraryStartupCalls(), "Ork Cave", "orkcave", theGame);
     if (failure != 0)
         return failure;
-    runMainLoop(*theGame, playTick);
+    runMainLoop(*theGame, [](Game& game) { game.update(); });
     allegro_exit();
     return 0;
 }

@@ -2,56 +2,63 @@
 
 #include <allegro.h>
 
+#include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/TickClock.h"
 
 namespace {
 int ticksRun = 0;
-int pauses = 0;
-const LoopHooks Hooks = {[](void*) { ++ticksRun; }, [](unsigned int ms) { pauses += ms == 1; }, nullptr};
+bool raiseAnother = false;  // whether the first tick, which presses Escape, raises one more
 
 void interrupts(int count)
 {
     for (int i = 0; i < count; ++i)
         onTimer();
 }
+
+void countTicks(Game&)
+{
+    if (++ticksRun == 1) {
+        key[KEY_ESC] = 1;
+        if (raiseAnother)
+            interrupts(InterruptsPerTick);
+    }
+}
 }
 
-// One tick per 14 interrupts, never two in a pass, none counted in the
-// background; Escape or the close button end the loop after the pending tick.
-TEST(MainLoop, TicksEveryFourteenInterruptsOneAPassNoneInTheBackgroundAndEscapeEndsAfterThePendingOne)
+// One tick per 14 interrupts (not 13, not 15), none in the background.
+TEST(MainLoop, TickClockRaisesEveryFourteenthInterruptAndNoneInTheBackground)
 {
     resetTickClock();
-    ticksRun = pauses = 0;
-    interrupts(13);
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 0);
-    interrupts(1 + 14 * 5);  // six ticks raised while nobody ran
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 1);
-    EXPECT_EQ(pauses, 3);
-
-    resetTickClock();
-    interrupts(13);
+    interrupts(14 + 13);
     holdTicks();
     interrupts(14 * 5);
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 1);
     releaseTicks();
-    interrupts(13);  // the 13 counted before the switch are gone too
-    EXPECT_FALSE(tickPending);
+    interrupts(13);
+    EXPECT_FALSE(tickPending) << "the tick raised before the switch, the 13 interrupts counted before it and "
+                                 "all during it are gone";
     interrupts(1);
-    EXPECT_TRUE(runLoopPass(Hooks));
-    EXPECT_EQ(ticksRun, 2);
+    EXPECT_TRUE(tickPending);
+}
 
-    key[KEY_ESC] = 1;
-    tickPending = true;
-    EXPECT_FALSE(runLoopPass(Hooks));
-    key[KEY_ESC] = 0;
-    onCloseButton();
-    tickPending = true;
-    EXPECT_FALSE(runLoopPass(Hooks));
-    closeRequested = false;
-    EXPECT_EQ(ticksRun, 4);
+// Ticks are not queued; the pass that sees Escape still runs its pending
+// tick, then the loop ends. Each tick's frame is drawn and shown whole.
+TEST(MainLoop, RunsOnePendingTickAPassAndEndsAfterThePassThatSeesEscape)
+{
+    Game game;
+    const int magenta = makecol(255, 0, 255);
+    // Interrupts before the loop, whether the first tick raises one more; ticks run.
+    const struct { int interrupts; bool raiseAnother; int ticks; } cases[] = {{14 * 6, false, 1}, {14, true, 2}};
+    for (const auto& c : cases) {
+        resetTickClock();
+        ticksRun = 0;
+        raiseAnother = c.raiseAnother;
+        clear_to_color(screen, magenta);
+        clear_to_color(game.backBuffer, magenta);
+        interrupts(c.interrupts);
+        runMainLoop(game, countTicks);
+        EXPECT_EQ(ticksRun, c.ticks);
+        EXPECT_NE(getpixel(screen, SCREEN_W - 1, SCREEN_H - 1), magenta) << "no whole frame drawn and shown";
+        key[KEY_ESC] = 0;
+    }
 }

@@ -2,9 +2,7 @@
 # xmessage, the game started in its directory, input through xdotool and
 # screenshots through ImageMagick. Source it; call e2e_setup GAME_DIR first.
 set -euo pipefail
-E2E_TMP=""
-XVFB_PID=""
-GAME_PID=""
+E2E_TMP="" XVFB_PID="" GAME_PID=""
 
 e2e_fail() {
   echo "FAIL: $*" >&2
@@ -27,11 +25,10 @@ e2e_setup() {
   GAME_DIR=$(cd "$1" && pwd)
   E2E_TMP=$(mktemp -d /tmp/orkcave-e2e.XXXXXX)
   trap e2e_cleanup EXIT
-  mkdir -p "$E2E_TMP/bin"
   # allegro_message runs xmessage and waits for a click; ours records and returns.
-  printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/bin/xmessage"
-  chmod +x "$E2E_TMP/bin/xmessage"
-  export PATH="$E2E_TMP/bin:$PATH"
+  printf '#!/bin/sh\necho "$*" >> "%s/xmessage.log"\n' "$E2E_TMP" >"$E2E_TMP/xmessage"
+  chmod +x "$E2E_TMP/xmessage"
+  export PATH="$E2E_TMP:$PATH"
   # -noreset: a server that resets when its last client leaves refuses the
   # next one for a moment, and clients come and go here all the time.
   Xvfb -displayfd 3 -screen 0 1024x768x24 -nolisten tcp -noreset 3>"$E2E_TMP/display" 2>"$E2E_TMP/xvfb.log" &
@@ -45,23 +42,19 @@ e2e_setup() {
 # e2e_until SECONDS COMMAND...: runs the command every 0.1 s until it succeeds.
 e2e_until() {
   local tries=$(($1 * 10))
-  shift
-  until "$@"; do
-    tries=$((tries - 1))
-    [ "$tries" -gt 0 ] || return 1
+  until "${@:2}"; do
+    ((--tries > 0)) || return 1
     sleep 0.1
   done
 }
 
 # e2e_start_game [DIR [PROGRAM]]: runs the game in the background from DIR.
+# The wrapper records the exit code: callers wait from subshells, which cannot `wait` for it.
 e2e_start_game() {
   rm -f "$E2E_TMP/exitcode"
-  # The wrapper records the exit code itself: callers wait from subshells,
-  # which cannot `wait` for it.
   (
     cd "${1:-$GAME_DIR}"
-    code=0
-    "${2:-./orkcave}" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" || code=$?
+    "${2:-./orkcave}" >"$E2E_TMP/stdout" 2>"$E2E_TMP/stderr" && code=0 || code=$?
     echo $code >"$E2E_TMP/exitcode"
   ) &
   GAME_PID=$!
@@ -70,15 +63,13 @@ e2e_start_game() {
 # e2e_wait_window [TITLE]: waits until a window (of exactly that title, if
 # given) is up and drawn into; prints its id.
 e2e_wait_window() {
-  local id="" n=0
-  until [ -n "$id" ] && [ "$(import -window "$id" -format %k info: 2>/dev/null || echo 0)" -gt 1 ]; do
-    [ -s "$E2E_TMP/exitcode" ] && e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window ${1:-}"
-    n=$((n + 1))
-    [ $n -le 150 ] || e2e_fail "no window ${1:-} within 15 s"
-    sleep 0.1
-    id=$(xdotool search --name "^${1:-.+}\$" 2>/dev/null | tail -n 1 || true)
-  done
-  echo "$id"
+  e2e_until 15 e2e_drawn "${1:-.+}" || e2e_fail "no window ${1:-} within 15 s"
+  cat "$E2E_TMP/window"
+}
+e2e_drawn() {
+  [ ! -s "$E2E_TMP/exitcode" ] || e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window $1"
+  xdotool search --name "^$1\$" 2>/dev/null | tail -n 1 >"$E2E_TMP/window" || return 1
+  [ "$(import -window "$(cat "$E2E_TMP/window")" -format %k info: 2>/dev/null || echo 0)" -gt 1 ]
 }
 
 # e2e_wait_exit SECONDS: waits for the game to end; prints its exit code.

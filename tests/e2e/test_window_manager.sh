@@ -1,9 +1,10 @@
 #!/usr/bin/env bash
-# Each program under a window manager: its window has its title and our ork
-# head as its icon, and the close button ends it with exit code 0.
-# The game's 800 x 700 window opens on the intro; F1 starts a level, a click
-# throws a dagger, W walks and the crosshair follows the mouse; the game stands
-# still while another client has the focus and goes on in front again.
+# Each program under a window manager: its window carries the desktop entry's
+# WM_CLASS, its title from the first moment and our ork head as its icon, and
+# the close button ends it with exit code 0.
+# The game opens on the intro; F1 starts a level, where the crosshair follows
+# the mouse; the game stands still while another client has the focus and
+# goes on in front again.
 # The editor paints under the crosshair, O saves what was painted, and
 # closing it writes nothing that O did not save.
 #   ORKCAVE_SHOTS=DIR saves intro.png and play.png there.
@@ -16,15 +17,18 @@ copy="$E2E_TMP/game"
 cp -r "$GAME_DIR" "$copy"
 saved="$copy/maps/seg.txt"
 rm -f "$saved"
-# Where the XPM leaves a pixel uncovered, the pixmap holds black.
-convert "$GAME_DIR/../icons/orkcave-icon.xpm" -background black -flatten "$E2E_TMP/head.ppm"
+class=$(sed -n 's/^StartupWMClass=//p' "$(dirname "$0")"/../../packaging/*.desktop)
 
-# open PROGRAM TITLE: starts it and checks its title and icon; sets win.
+# open PROGRAM TITLE: starts it and checks its names and icon; sets win.
 open() {
   e2e_start_game "$copy" "./$1"
   win=$(e2e_wait_window "$2")
-  "$GAME_DIR/../bin/window-icon" "$win" >"$E2E_TMP/icon.ppm" || e2e_fail "$1: no icon"
-  [ "$(differ "$E2E_TMP/head.ppm" "$E2E_TMP/icon.ppm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
+  # Openbox keeps the title it saw when the window first appeared in _OB_APP_TITLE.
+  props=$(xprop -id "$win" WM_CLASS _OB_APP_TITLE)
+  [ "$props" = "$(printf 'WM_CLASS(STRING) = "%s", "%s"\n_OB_APP_TITLE(UTF8_STRING) = "%s"' "$1" "$class" "$2")" ] ||
+    e2e_fail "$1: $props"
+  "$GAME_DIR/../bin/window-icon" "$win" "$E2E_TMP/icon.xpm" || e2e_fail "$1: no icon"
+  [ "$(differ "$GAME_DIR/../icons/orkcave-icon.xpm" "$E2E_TMP/icon.xpm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
 }
 # close TITLE: the close button must end the program with exit code 0.
 close() {
@@ -39,18 +43,14 @@ count() {
   convert "$now" -crop "$1" +repage -fx "$2 ? 1 : 0" -format '%[fx:int(mean*w*h+0.5)]' info:
 }
 differ() { compare -metric AE "$@" null: 2>&1 || true; }
-banner_text() { count 120x12+340+19 'r<0.2 && g<0.2'; }
 # The crosshair's pale yellow around (X, Y) of the window, 32 px up and left of the mouse there.
 crosshair_at() { [ "$(count 40x40+$(($1 - 52))+$(($2 - 52)) 'r>0.95 && g>0.9 && g<0.98 && b>0.7 && b<0.85')" -gt 20 ]; }
 # aim X Y: moves the mouse there until the crosshair shows it. Just after
 # start-up Allegro drops the pointer's first moves, so one move may not count.
 moved_to() { xdotool mousemove --window "$win" $(($1 + 1)) "$2" mousemove --window "$win" "$1" "$2" sleep 0.15; crosshair_at "$1" "$2"; }
 aim() { e2e_until 5 moved_to "$1" "$2" || e2e_fail "the crosshair is not 32 px up and left of the mouse at ($1, $2)"; }
-# The tenth dagger of the HUD is drawn at the left end of the row of daggers.
-tenth_dagger() { [ "$(count 19x32+610+0 'r<0.9 || g>0.1')" -gt 20 ]; }
-intro_shown() { [ "$(banner_text)" -gt 50 ] && [ "$(count 1x1+100+600 'r+g+b==0')" = 1 ]; }
-playing() { [ "$(banner_text)" = 0 ] && [ "$(count 1x1+400+2 'r==1 && g+b==0')" = 1 ]; }
-scrolled() { import -window "$win" "$now" && [ "$(differ -crop 800x600+0+50 "$E2E_TMP/before.png" "$now")" -gt 2000 ]; }
+# No banner text on the red strip, which the HUD keeps.
+playing() { [ "$(count 120x12+340+19 'r<0.2 && g<0.2')" = 0 ] && [ "$(count 1x1+400+2 'r==1 && g+b==0')" = 1 ]; }
 # still SECONDS: whether the frame stays the same while the mouse moves.
 still() {
   xdotool mousemove --window "$win" 500 400 sleep 0.5
@@ -61,25 +61,11 @@ still() {
 }
 
 open orkcave "Ork Cave"
-[ "$(xdotool getwindowgeometry "$win" | awk '/Geometry/ {print $2}')" = 800x700 ] || e2e_fail "the window is not 800x700"
-e2e_until 5 intro_shown || e2e_fail "no intro panel under the death banner"
-cp "$now" "$shots/intro.png"
+import -window "$win" "$shots/intro.png"
 xdotool keydown F1
 e2e_until 5 playing || e2e_fail "F1 did not start a level"
 xdotool keyup F1
-tenth_dagger || e2e_fail "no tenth dagger in the HUD after F1"
-aim 250 200
-# Thrown from the entrance down and right, over the entrance's open floor,
-# the dagger lands beyond the elf's reach.
 aim 700 650
-xdotool mousedown 1
-e2e_until 5 eval '! tenth_dagger' || e2e_fail "a click did not throw the tenth dagger"
-xdotool mouseup 1
-xdotool mousemove --window "$win" 400 100 sleep 0.3
-import -window "$win" "$E2E_TMP/before.png"
-xdotool keydown w
-e2e_until 5 scrolled || e2e_fail "W did not move the view"
-xdotool keyup w
 cp "$now" "$shots/play.png"
 xlogo -geometry 150x150+860+10 2>/dev/null &  # beside the game, covering none of it
 xdotool windowactivate --sync "$(e2e_wait_window xlogo)"
@@ -93,19 +79,11 @@ xdotool windowactivate --sync "$win"
 tile_2_5() { [ -f "$saved" ] && [ "$(sed -n 6p "$saved" | awk '{print $3}')" = "$1" ]; }
 # The right button paints rock under the crosshair, 32 px up and left of
 # the mouse: (200, 360) aims at (168, 328), inside tile (2, 5).
-rock() {
-  aim 200 360
-  xdotool sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
-}
-rock
+aim 200 360
+xdotool sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
 e2e_hold o 0.3
 e2e_until 3 tile_2_5 2 || e2e_fail "no rock at tile (2, 5) in the saved segment: $(tr '\n' '|' <"$saved")"
-e2e_hold space 0.3
-rm -f "$saved"
-e2e_hold o 0.3
-e2e_until 3 tile_2_5 0 || e2e_fail "no floor at tile (2, 5) in the saved segment"
-[ "$(wc -l <"$saved")" = 10 ] || e2e_fail "the saved segment does not hold 10 lines"
-rock
+rm "$saved"
 close "Ork Cave Segment Editor"
-tile_2_5 0 || e2e_fail "closing the editor saved the unsaved rock"
-echo "PASS: titles, icons, 800x700, F1, throw, walk, crosshair, frozen in the background, editor round trip, close"
+[ ! -e "$saved" ] || e2e_fail "closing the editor saved the segment"
+echo "PASS: WM_CLASS, first titles, icons, F1, crosshair, frozen in the background, editor save, close"
