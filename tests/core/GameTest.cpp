@@ -2,16 +2,22 @@
 
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
 #include "core/Game.h"
 #include "support/Headless.h"
+#include "support/ScratchDirectory.h"
 
 namespace {
-const int Red = 0xff0000;  // the HUD strip and the banner
-const int Green = 0x00ff00;
-const int Blue = 0x0000ff;
+constexpr int Origin = 1280;  // a multiple of 128: the ground pictures start at screen (0, 0)
+const int RingColour = headless::rgb16(240, 200, 200);
+
+bool fogDark(int rgb)
+{
+    return (rgb >> 16) < 32 && ((rgb >> 8) & 255) < 32 && (rgb & 255) < 32;
+}
 
 class GameTest : public testing::Test {
 protected:
@@ -36,22 +42,70 @@ protected:
             game->orks->pos[i]->x = game->orks->pos[i]->y = 10;
         }
     }
-    // Swaps a picture for a solid one of the same size; the game frees it.
-    static void paintSolid(BITMAP*& picture, int r, int g, int b)
+    // A cave built by hand: open floor seen before, the screen's top-left
+    // corner at world (Origin, Origin), one dead ork far away, every dagger
+    // in hand, the bag far away and the elf alive.
+    void buildOpenCave()
     {
-        BITMAP* solid = create_bitmap(picture->w, picture->h);
-        clear_to_color(solid, makecol(r, g, b));
-        destroy_bitmap(picture);
-        picture = solid;
+        for (auto& column : game->tileMap->tiles)
+            for (Tile& tile : column)
+                tile = Tile{Floor, Seen, -1};
+        game->view->origin->x = game->view->origin->y = Origin;
+        game->orks->count = 1;
+        game->orks->health[0] = 0;
+        game->orks->pos[0]->x = 10;
+        for (int& state : game->elf->daggers->state)
+            state = InHand;
+        game->bagPosition->x = 10;
+        game->elf->dead = game->elf->carryingBag = false;
+    }
+    Tile& tileOnScreen(int column, int row) { return game->tileMap->tiles[Origin / 64 + column][Origin / 64 + row]; }
+    static void putOnScreen(Vector& v, double x, double y)
+    {
+        v.x = Origin + x;
+        v.y = Origin + y;
     }
     int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
-    int count(int colour, int x0, int y0, int w, int h) const
+    int groundAt(int x, int y) const { return headless::rgbAt(game->tileMap->dirt, x % 128, y % 128); }
+    // Under the HUD strip, or under a panel while one is shown.
+    bool covered(int x, int y) const
     {
-        int n = 0;
+        return y < 32 || x < 0 || x >= 800 || y >= 700
+            || (game->screens->state != Playing && x >= 90 && x <= 710 && y >= 90 && y <= 610);
+    }
+    // Share of the picture's uncovered opaque pixels, its top-left corner at
+    // (left, top), that the frame shows; only pixels with (x + y) % step == 0
+    // in the picture are looked at.
+    double shown(BITMAP* picture, int left, int top, int step = 1) const
+    {
+        int looked = 0;
+        int same = 0;
+        for (int y = 0; y < picture->h; ++y)
+            for (int x = 0; x < picture->w; ++x)
+                if (getpixel(picture, x, y) != makecol(255, 0, 255) && !covered(left + x, top + y)
+                    && (x + y) % step == 0) {
+                    ++looked;
+                    same += at(left + x, top + y) == headless::rgbAt(picture, x, y);
+                }
+        return looked > 20 ? static_cast<double>(same) / looked : -1.0;
+    }
+    // Share of the box's pixels for which test(x, y) holds.
+    template <typename Test>
+    static double share(int x0, int y0, int w, int h, Test test)
+    {
+        int held = 0;
         for (int y = y0; y < y0 + h; ++y)
             for (int x = x0; x < x0 + w; ++x)
-                n += at(x, y) == colour;
-        return n;
+                held += test(x, y);
+        return static_cast<double>(held) / (w * h);
+    }
+    double groundShare(int x0, int y0, int w, int h) const
+    {
+        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == groundAt(x, y); });
+    }
+    double colourShare(int rgb, int x0, int y0, int w, int h) const
+    {
+        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == rgb; });
     }
 
     std::unique_ptr<Game> game;
@@ -77,18 +131,6 @@ TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTick)
     EXPECT_EQ(game->screens->state, Intro);
     EXPECT_TRUE(game->elf->dead) << "Space does not start play";
     EXPECT_EQ(game->aimPoint->x, 0) << "the aim is frozen";
-}
-
-TEST_F(GameTest, StealthSpriteIsElfTwoWithEvenRowsAndColumnsMasked)
-{
-    BITMAP* grid = game->elf->stealthSprite;
-    BITMAP* plain = game->elf->frames[2];
-    ASSERT_TRUE(grid && plain);
-    for (int y = 0; y < plain->h; ++y)
-        for (int x = 0; x < plain->w; ++x) {
-            const bool masked = y % 2 == 0 || (x % 2 == 0 && x < 2 * plain->h);
-            ASSERT_EQ(getpixel(grid, x, y), masked ? makecol(255, 0, 255) : getpixel(plain, x, y)) << x << "," << y;
-        }
 }
 
 TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
@@ -200,49 +242,6 @@ TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
     EXPECT_EQ(game->deaths, 1) << "Space does nothing while alive";
 }
 
-TEST_F(GameTest, HudBannerCrosshairAndPanelSitWhereTheRulesPutThem)
-{
-    startQuietSmallLevel();
-    for (int i = 0; i < 3; ++i)
-        game->orks->health[i] = 2;
-    paintSolid(game->screens->headIcon, 0, 255, 0);
-    paintSolid(game->screens->daggerIcon, 0, 0, 255);
-    paintSolid(game->screens->graveIcon, 255, 255, 0);
-    paintSolid(game->crosshairSprite, 0, 255, 255);
-    game->deaths = 3;
-    mouse_x = 300;
-    mouse_y = 200;
-    game->update();
-    game->draw();
-    // Three living orks of seven: heads 800 / 16 = 50 apart from the left;
-    // ten daggers 19 apart from the right edge; three graves 57 apart.
-    EXPECT_EQ(count(Green, 0, 1, 200, 1), 3 * game->screens->headIcon->w);
-    EXPECT_EQ(at(100, 1), Green);
-    EXPECT_EQ(at(800 - 190, 1), Blue);
-    EXPECT_EQ(at(800 - 209, 1), Red);
-    for (int x : {528, 471, 414})
-        EXPECT_EQ(at(x, 1), 0xffff00) << x;
-    EXPECT_EQ(at(527, 1), Red);
-    // The crosshair is centred 32 pixels up and left of the mouse.
-    const int half = game->crosshairSprite->w / 2;
-    EXPECT_EQ(count(0x00ffff, 268 - half - 1, 168, 2 * half + 3, 1), game->crosshairSprite->w);
-    EXPECT_EQ(count(0, 0, 11, 800, 1), 0) << "no banner text while the elf lives";
-
-    game->elf->dead = true;
-    game->draw();
-    EXPECT_GT(count(0, 0, 11, 800, 1), 50) << "the banner's text";
-    EXPECT_EQ(at(1, 1), Red) << "the banner covers the heads";
-    // The victory panel covers (90, 90) to (710, 610), its border black, and nothing beyond.
-    game->screens->state = Victory;
-    game->draw();
-    EXPECT_EQ(at(90, 90), 0);
-    EXPECT_EQ(at(710, 610), 0);
-    EXPECT_NE(at(89, 300), 0);
-    EXPECT_NE(at(711, 300), 0);
-    EXPECT_NE(at(300, 611), 0);
-    EXPECT_GT(count(headless::rgb16(200, 200, 200), 360, 557, 80, 8), 0) << "Game over";
-}
-
 // The elf lights a cone toward the aim as far as its view range; beside and
 // behind it the tiles stay dark.
 TEST_F(GameTest, TheElfLightsTheConeTowardTheAimOnly)
@@ -264,4 +263,163 @@ TEST_F(GameTest, TheElfLightsTheConeTowardTheAimOnly)
     EXPECT_FALSE(lit(-6, -6)) << "543 px: out of range";
     EXPECT_FALSE(lit(-4, 0)) << "45 degrees off the aim";
     EXPECT_FALSE(lit(3, 3)) << "behind";
+}
+
+// On the intro screen nothing is fogged: around the panel every layer shows
+// its own picture where the rules put it.
+TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowTheirPictures)
+{
+    buildOpenCave();
+    ASSERT_EQ(game->screens->state, Intro);
+    Elf& elf = *game->elf;
+    OrkHorde& orks = *game->orks;
+    DaggerSet& daggers = *elf.daggers;
+    tileOnScreen(1, 10).kind = Water;  // its corner at (64, 640), its picture 32 px up and left
+    tileOnScreen(4, 10).kind = Rock;
+    tileOnScreen(7, 10).debris = 2;
+    putOnScreen(*game->bagPosition, 560, 660);
+    for (int i : {0, 1}) {
+        daggers.state[i] = i == 0 ? Lying : Flying;
+        daggers.heading[i] = 0.0;  // the art upright
+        putOnScreen(*daggers.position[i], 680 + 60 * i, 650);
+    }
+    putOnScreen(*orks.pos[0], 40, 300);
+    putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
+    // Prints ahead of the elf's eye, upright after the art's 90 units.
+    const int ages[5] = {100, 75, 45, 100, 20};
+    for (int n = 0; n < 5; ++n) {
+        const int j = 2 * n + 1;
+        putOnScreen(*orks.footprintPos[0][j], 350 + 75 * n, 60);
+        orks.footprintHeading[0][j] = 90 * 360 / 256.0;
+        orks.footprintAge[0][j] = ages[n];
+        orks.footprintBloody[0][j] = n == 3;
+    }
+    putOnScreen(*elf.position, 755, 400);
+    putOnScreen(*elf.eyePoint, 500, 500);
+    elf.facing = 0.0;
+    game->draw();
+    const struct {
+        const char* what;
+        BITMAP* picture;
+        int left, top;
+    } expected[] = {{"water", game->tileMap->water, 32, 608},
+                    {"rock", game->tileMap->rock, 224, 608},
+                    {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
+                    {"the bag", game->bagSprite, 528, 628},
+                    {"a lying dagger", daggers.sprite, 664, 634},
+                    {"a flying dagger", daggers.sprite, 724, 634},
+                    {"a corpse", orks.deadSprite, -10, 200},
+                    {"a fresh print", orks.footprintSprites[0], 333, 47},
+                    {"an older print", orks.footprintSprites[1], 408, 47},
+                    {"an old print", orks.footprintSprites[2], 483, 47},
+                    {"a bloody print", orks.bloodSprite, 558, 47}};
+    for (const auto& e : expected)
+        EXPECT_EQ(shown(e.picture, e.left, e.top), 1.0) << e.what;
+    EXPECT_EQ(groundShare(633, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
+
+    elf.carryingBag = true;
+    game->draw();
+    EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
+    elf.carryingBag = false;
+    elf.stealthHeld = true;  // the sneaking elf lets every even row of its picture through
+    game->draw();
+    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || at(x, y) == groundAt(x, y); }), 1.0);
+    EXPECT_LT(groundShare(711, 290, 89, 140), 0.99) << "the elf shows between";
+}
+
+// The elf looks up from the middle of an open cave: what it sees is clear,
+// what it saw before lies under the half fog and the rest under the full
+// fog. Noise rings show on their circles inside the octagonal window only.
+TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
+{
+    buildOpenCave();
+    game->screens->state = Playing;
+    for (int column = 10; column < 13; ++column)
+        for (int row = 3; row < 8; ++row)
+            tileOnScreen(column, row).visibility = Unseen;
+    putOnScreen(*game->elf->position, 400, 500);
+    game->elf->facing = 0.0;
+    game->draw();
+    ASSERT_EQ(tileOnScreen(6, 3).visibility, InSight);
+    EXPECT_EQ(groundShare(384, 192, 64, 64), 1.0) << "in sight: the ground, unfogged";
+    EXPECT_EQ(share(80, 336, 32, 32,
+                    [&](int x, int y) { return (x + y) % 2 ? fogDark(at(x, y)) : at(x, y) == groundAt(x, y); }),
+              1.0)
+        << "seen before: every other pixel fogged";
+    EXPECT_EQ(share(720, 336, 32, 32, [&](int x, int y) { return fogDark(at(x, y)); }), 1.0) << "never seen";
+
+    BITMAP* before = create_bitmap(800, 700);
+    blit(game->backBuffer, before, 0, 0, 0, 0, 800, 700);
+    SoundBoard& sound = *game->sound;
+    const int cornerX[4] = {225, 575, 225, 575};  // the 350-px window's corners on the screen
+    const int cornerY[4] = {175, 175, 525, 525};
+    const auto cornerDistance = [&](int k, double x, double y) { return std::hypot(x - cornerX[k], y - cornerY[k]); };
+    const auto inOctagon = [&](int x, int y) {
+        bool in = x >= 225 && x < 575 && y >= 175 && y < 525;
+        for (int k = 0; k < 4; ++k)
+            in = in && std::abs(x - cornerX[k]) + std::abs(y - cornerY[k]) >= 103;  // corners cut 105 px deep
+        return in;
+    };
+    for (int radius : {100, 80}) {  // the second frame must not keep the first one's rings
+        for (int k = 0; k < 4; ++k) {
+            putOnScreen(*sound.ringCenter[k], cornerX[k], cornerY[k]);
+            sound.ringRadius[k] = radius;
+            sound.ringLevel[k] = 4;
+        }
+        putOnScreen(*sound.ringCenter[4], 400, 350);
+        sound.ringRadius[4] = 50;
+        sound.ringLevel[4] = 3;  // too faint to draw
+        game->draw();
+        int stray = 0;
+        for (int y = 0; y < 700; ++y)
+            for (int x = 0; x < 800; ++x) {
+                bool onRing = false;
+                for (int k = 0; k < 4; ++k)
+                    onRing = onRing || std::abs(cornerDistance(k, x, y) - radius) <= 1.5;
+                stray += at(x, y) != headless::rgbAt(before, x, y) && !(at(x, y) == RingColour && onRing && inOctagon(x, y));
+            }
+        EXPECT_EQ(stray, 0) << "radius " << radius;
+        int missing = 0;  // points of the arcs well inside the octagon that do not show
+        for (int k = 0; k < 4; ++k)
+            for (int degrees = 0; degrees <= 90; degrees += 5) {
+                const double x = cornerX[k] + (k % 2 ? -1 : 1) * radius * std::cos(degrees * M_PI / 180);
+                const double y = cornerY[k] + (k < 2 ? 1 : -1) * radius * std::sin(degrees * M_PI / 180);
+                missing += std::abs(x - cornerX[k]) + std::abs(y - cornerY[k]) >= 108
+                        && colourShare(RingColour, static_cast<int>(x) - 1, static_cast<int>(y) - 1, 3, 3) == 0.0;
+            }
+        EXPECT_EQ(missing, 0) << "radius " << radius;
+    }
+    destroy_bitmap(before);
+}
+
+TEST_F(GameTest, CrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
+{
+    startQuietSmallLevel();
+    mouse_x = 300;
+    mouse_y = 200;
+    game->update();
+    game->elf->dead = true;
+    game->draw();
+    BITMAP* crosshair = game->crosshairSprite;
+    EXPECT_EQ(shown(crosshair, 268 - crosshair->w / 2, 168 - crosshair->h / 2), 1.0) << "centred 32 px up and left";
+    // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
+    const int black = headless::rgb16(0, 0, 0);
+    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
+    EXPECT_GT(colourShare(black, 0, 7, 800, 8), 0.05) << "the level keys";
+    EXPECT_GT(colourShare(black, 324, 22, 152, 8), 0.2) << "the respawn line";
+    EXPECT_EQ(colourShare(black, 0, 22, 324, 10) + colourShare(black, 476, 22, 324, 10), 0.0);
+
+    game->screens->state = Victory;  // the panel covers (90, 90) to (710, 610)
+    game->draw();
+    EXPECT_EQ(at(90, 90) + at(710, 610), 0);
+    EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
+
+    ScratchDirectory scratch;  // no maps folder: the save fails, and the editor says so
+    game->editorMode = true;
+    game->draw();
+    EXPECT_EQ(colourShare(headless::rgb16(255, 255, 255), 0, 676, 800, 8), 0.0);
+    key[KEY_O] = 1;
+    game->editSegments();
+    game->draw();
+    EXPECT_GT(colourShare(headless::rgb16(255, 255, 255), 0, 676, 800, 8), 0.0) << "the notice";
 }
