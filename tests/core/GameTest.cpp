@@ -80,7 +80,7 @@ protected:
     {
         int looked = 0;
         int same = 0;
-        for (int y = 0; y < picture->h; ++y)
+        for (int y = 0; picture && y < picture->h; ++y)
             for (int x = 0; x < picture->w; ++x)
                 if (getpixel(picture, x, y) != makecol(255, 0, 255) && !covered(left + x, top + y)
                     && (x + y) % step == 0) {

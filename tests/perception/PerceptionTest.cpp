@@ -113,14 +113,18 @@ TEST_F(Perception, OrksSeeTheElfOutsideStealthStrikeOnlyWithin100AndStepLoudlyOn
         w.placeElf(1000, 1000);
         w.listenAt(1000, 1000);
         w.placeOrk(0, 1000, 1080);
-        w.tick();
+        const auto tick = [&] {  // the elf stands: only the ork moves and perceives
+            w.horde->update();
+            w.horde->perceive(0);
+        };
+        tick();
         ASSERT_EQ(w.horde->attackTimer[0], 17);
         w.placeElf(1000, 1080 - fled);
         for (int t = 1; t <= 6; ++t)
-            w.tick();
+            tick();
         EXPECT_FALSE(w.elf->dead);
         EXPECT_EQ(w.horde->pos[0]->y, 1080) << "a winding-up ork stands";
-        w.tick();
+        tick();
         EXPECT_EQ(w.elf->dead, fled < 100) << fled;
         EXPECT_EQ(w.sound->playedCount[fled < 100 ? 14 : 15], 1);
         EXPECT_EQ(w.sound->ringRange[0], 300.0);
