@@ -231,13 +231,22 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     putOnScreen(*orks.pos[0], 40, 300);
     putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
     // Prints in the elf's sight, upright after the art's 90 units.
-    const int ages[5] = {100, 75, 45, 100, 20};
-    for (int n = 0; n < 5; ++n) {
+    const int ages[4] = {100, 75, 45, 20};
+    for (int n = 0; n < 4; ++n) {
         putOnScreen(*orks.footprintPos[0][2 * n + 1], 350 + 75 * n, 60);
         orks.footprintHeading[0][2 * n + 1] = 90 * 360 / 256.0;
         orks.footprintAge[0][2 * n + 1] = ages[n];
-        orks.footprintBloody[0][2 * n + 1] = n == 3;
     }
+    // A wounded ork steps once on its way to heading 126.5625, then leaves.
+    const double heading = 126.5625 * M_PI / 180;
+    orks.count = 2;
+    orks.health[1] = 1;
+    orks.stepTimer[1] = 0;
+    putOnScreen(*orks.pos[1], 660, 60);
+    putOnScreen(*orks.target[1], 660 - 300 * std::sin(heading), 60 - 300 * std::cos(heading));
+    orks.update();
+    orks.pos[1]->x = 10;
+    const Vector& laid = *orks.footprintPos[1][orks.footprintIndex[1]];
     putOnScreen(*game->elf->position, 500, 400);  // behind the panel, looking up
     putOnScreen(*game->elf->eyePoint, 500, 460);
     game->elf->facing = 0.0;
@@ -256,10 +265,11 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
                     {"a fresh print", orks.footprintSprites[0], 333, 47},
                     {"an older print", orks.footprintSprites[1], 408, 47},
                     {"an old print", orks.footprintSprites[2], 483, 47},
-                    {"a bloody print", orks.bloodSprite, 558, 47}};
+                    {"a wounded ork's print", orks.bloodSprite, static_cast<int>(laid.x) - Origin - 17,
+                     static_cast<int>(laid.y) - Origin - 13}};
     for (const auto& e : expected)
         EXPECT_EQ(shown(e.picture, e.left, e.top), 1.0) << e.what;
-    EXPECT_EQ(groundShare(633, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
+    EXPECT_EQ(groundShare(558, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
     game->elf->carryingBag = true;
     game->draw();
     EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
