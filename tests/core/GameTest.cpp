@@ -247,7 +247,7 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     orks.update();
     orks.pos[1]->x = 10;
     const Vector& laid = *orks.footprintPos[1][orks.footprintIndex[1]];
-    putOnScreen(*game->elf->position, 500, 400);  // behind the panel, looking up
+    putOnScreen(*game->elf->position, 755, 400);  // in the right margin, looking up
     putOnScreen(*game->elf->eyePoint, 500, 460);
     game->elf->facing = 0.0;
     game->draw();
@@ -273,6 +273,11 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     game->elf->carryingBag = true;
     game->draw();
     EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
+    game->elf->carryingBag = false;
+    game->elf->stealthHeld = true;  // the sneaking elf lets every even row of its picture through
+    game->draw();
+    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || at(x, y) == groundAt(x, y); }), 1.0);
+    EXPECT_LT(groundShare(711, 290, 89, 140), 0.99) << "the elf shows between";
 }
 
 // The elf aims straight up from the middle of an open cave: what it sees is
