@@ -37,8 +37,8 @@ protected:
         }
     }
     // A cave built by hand: open floor seen before, the screen's top-left
-    // corner at world (Origin, Origin), one dead ork, the bag and every
-    // dagger out of sight, and the elf alive.
+    // corner at world (Origin, Origin), one dead ork and the bag far away,
+    // every dagger in hand and the elf alive.
     void buildOpenCave()
     {
         for (auto& column : game->tileMap->tiles)
@@ -320,7 +320,7 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
             for (int x = 0; x < 800; ++x) {
                 // Off the nearest circle, and into the window past its cut corners (105 px deep).
                 double off = 2.0;
-                int depth = x >= 225 && x < 575 && y >= 175 && y < 525 ? 175 : -1;
+                int depth = x >= 225 && x < 575 && y >= 175 && y < 525 ? 175 : -100;
                 for (int k = 0; k < 4; ++k) {
                     off = std::min(off, std::abs(std::hypot(x - cornerX[k], y - cornerY[k]) - radius));
                     depth = std::min(depth, std::abs(x - cornerX[k]) + std::abs(y - cornerY[k]) - 105);
