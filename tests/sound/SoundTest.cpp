@@ -2,6 +2,7 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "support/ActorWorld.h"
 #include "support/Point.h"
@@ -125,22 +126,28 @@ TEST(Heard, EachEventPlaysItsSampleAtTheVolumeItsRangeGives)
     }
 }
 
-// An ork's step sounds at phases 1 and 9 of its cycle; winding up a strike, only at 9.
-TEST(Heard, FootstepsSoundAtPhasesOneAndNineAndOnlyNineWhileWindingUp)
+// Over one 17-tick step cycle a walking ork is heard at its phases 9 and 1,
+// eight ticks apart; one winding up a strike only at 9; a corpse never.
+TEST(Heard, AWalkingOrkSoundsTwiceAStepCycleOneWindingUpOnceACorpseNever)
 {
-    ActorWorld world;
-    world.listenAt(1150, 1000);
-    world.map->tiles[15][15].debris = 3;
-    world.placeOrk(0, 1000, 1000);
-    for (int attackTimer : {0, 5}) {
+    for (auto [health, attackTimer, expected] : {std::tuple{2, 0, "7 15 "}, {2, 100, "7 "}, {0, 0, ""}}) {
+        ActorWorld world;
+        world.listenAt(1150, 1000);
+        for (auto& column : world.map->tiles)
+            for (Tile& tile : column)
+                tile.debris = 3;
+        world.placeOrk(0, 1000, 1000);
+        world.horde->target[0]->x = 2000;
+        world.horde->health[0] = health;
+        world.horde->attackTimer[0] = attackTimer;
+        world.horde->stepTimer[0] = 0;  // wraps to 16 on the first tick
         std::string heard;
-        for (int phase = 0; phase <= 16; ++phase) {
+        for (int tick = 0; tick < 17; ++tick) {
             const int before = world.sound->playedCount[FirstDebrisStep + 3];
-            world.horde->attackTimer[0] = attackTimer;
-            world.horde->stepTimer[0] = phase;
+            world.horde->update();
             world.horde->perceive(0);
-            heard += world.sound->playedCount[FirstDebrisStep + 3] > before ? std::to_string(phase) + " " : "";
+            heard += world.sound->playedCount[FirstDebrisStep + 3] > before ? std::to_string(tick) + " " : "";
         }
-        EXPECT_EQ(heard, attackTimer ? "9 " : "1 9 ");
+        EXPECT_EQ(heard, std::string(expected)) << "health " << health << ", attack timer " << attackTimer;
     }
 }
