@@ -352,10 +352,17 @@ TEST_F(GameTest, CrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
     EXPECT_GT(colourShare(black, 324, 22, 152, 8), 0.2) << "the respawn line";
     EXPECT_EQ(colourShare(black, 0, 22, 324, 10) + colourShare(black, 476, 22, 324, 10), 0.0);
 
-    game->screens->state = Victory;  // the panel covers (90, 90) to (710, 610)
-    game->draw();
-    EXPECT_EQ(at(90, 90) + at(710, 610), 0);
-    EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
+    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
+
+    for (int state : {Intro, Victory}) {  // the panel covers (90, 90) to (710, 610), its picture at the right
+        game->screens->state = state;
+        game->draw();
+        BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
+        ASSERT_NE(picture, nullptr) << state;
+        EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
+        EXPECT_EQ(at(90, 90) + at(710, 610), 0);
+        EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
+    }
 
     ScratchDirectory scratch;  // no maps folder: the save fails, and the editor says so
     game->editorMode = true;
