@@ -335,12 +335,20 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     destroy_bitmap(before);
 }
 
-TEST_F(GameTest, CrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
+TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
 {
     startQuietSmallLevel();
+    game->orks->health[0] = 2;  // one living ork, one dagger in hand and one grave
+    for (int i = 1; i < DaggerSet::DaggerCount; ++i)
+        game->elf->daggers->state[i] = Lying;
+    game->deaths = 1;
     mouse_x = 300;
     mouse_y = 200;
     game->update();
+    game->draw();
+    EXPECT_EQ(shown(game->screens->headIcon, 0, 0), 1.0) << "from the left";
+    EXPECT_EQ(shown(game->screens->daggerIcon, 800 - 19, 0), 1.0) << "from the right, 19 px apart";
+    EXPECT_EQ(shown(game->screens->graveIcon, 433, 0), 1.0) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
     BITMAP* crosshair = game->crosshairSprite;
