@@ -2,17 +2,17 @@
 
 #include <allegro.h>
 
+#include <cmath>
 #include <cstdlib>
 #include <memory>
 
 #include "core/Game.h"
 #include "support/Headless.h"
+#include "support/ScratchDirectory.h"
 #include "world/Entrance.h"
 
 namespace {
-const int Red = 0xff0000;  // the HUD strip and the banner
-const int Green = 0x00ff00;
-const int Blue = 0x0000ff;
+constexpr int Origin = 1280;  // a multiple of 128: the ground's pictures start at screen (0, 0)
 
 class GameTest : public testing::Test {
 protected:
@@ -37,22 +37,66 @@ protected:
             game->orks->pos[i]->x = game->orks->pos[i]->y = 10;
         }
     }
-    // Swaps a picture for a solid one of the same size; the game frees it.
-    static void paintSolid(BITMAP*& picture, int r, int g, int b)
+    // A cave built by hand: open floor seen before, the screen's top-left
+    // corner at world (Origin, Origin), one dead ork and the bag far away,
+    // every dagger in hand and the elf alive.
+    void buildOpenCave()
     {
-        BITMAP* solid = create_bitmap(picture->w, picture->h);
-        clear_to_color(solid, makecol(r, g, b));
-        destroy_bitmap(picture);
-        picture = solid;
+        for (auto& column : game->tileMap->tiles)
+            for (Tile& tile : column)
+                tile = Tile{Floor, Seen, -1};
+        game->view->origin->x = game->view->origin->y = Origin;
+        game->orks->count = 1;
+        game->orks->health[0] = 0;
+        game->orks->pos[0]->x = game->bagPosition->x = 10;
+        for (int& state : game->elf->daggers->state)
+            state = InHand;
+        game->elf->dead = game->elf->carryingBag = false;
+    }
+    Tile& tileOnScreen(int column, int row) { return game->tileMap->tiles[Origin / 64 + column][Origin / 64 + row]; }
+    static void putOnScreen(Vector& v, double x, double y)
+    {
+        v.x = Origin + x;
+        v.y = Origin + y;
     }
     int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
-    int count(int colour, int x0, int y0, int w, int h) const
+    int groundAt(int x, int y) const
     {
-        int n = 0;
+        return game->tileMap->dirt ? headless::rgbAt(game->tileMap->dirt, x % 128, y % 128) : -1;
+    }
+    // Share of the picture's opaque pixels on the screen, its top-left
+    // corner at (left, top), that the frame shows.
+    double shown(BITMAP* picture, int left, int top) const
+    {
+        int looked = 0;
+        int same = 0;
+        for (int y = 0; picture && y < picture->h; ++y)
+            for (int x = 0; x < picture->w; ++x) {
+                const bool onScreen = getpixel(game->backBuffer, left + x, top + y) >= 0;
+                if (getpixel(picture, x, y) != makecol(255, 0, 255) && onScreen) {
+                    ++looked;
+                    same += at(left + x, top + y) == headless::rgbAt(picture, x, y);
+                }
+            }
+        return looked > 20 ? static_cast<double>(same) / looked : -1.0;
+    }
+    // Share of the box's pixels for which test(x, y) holds.
+    template <typename Test>
+    static double share(int x0, int y0, int w, int h, Test test)
+    {
+        int held = 0;
         for (int y = y0; y < y0 + h; ++y)
             for (int x = x0; x < x0 + w; ++x)
-                n += at(x, y) == colour;
-        return n;
+                held += test(x, y);
+        return static_cast<double>(held) / (w * h);
+    }
+    double groundShare(int x0, int y0, int w, int h) const
+    {
+        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == groundAt(x, y); });
+    }
+    double colourShare(int rgb, int x0, int y0, int w, int h) const
+    {
+        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == rgb; });
     }
 
     std::unique_ptr<Game> game;
@@ -80,18 +124,6 @@ TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTick)
     EXPECT_EQ(game->aimPoint->x, 0) << "the aim is frozen";
 }
 
-TEST_F(GameTest, StealthSpriteIsElfTwoWithEvenRowsAndColumnsMasked)
-{
-    BITMAP* grid = game->elf->stealthSprite;
-    BITMAP* plain = game->elf->frames[2];
-    ASSERT_TRUE(grid && plain);
-    for (int y = 0; y < plain->h; ++y)
-        for (int x = 0; x < plain->w; ++x) {
-            const bool masked = y % 2 == 0 || (x % 2 == 0 && x < 2 * plain->h);
-            ASSERT_EQ(getpixel(grid, x, y), masked ? makecol(255, 0, 255) : getpixel(plain, x, y)) << x << "," << y;
-        }
-}
-
 TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
 {
     tickWith(KEY_F1);
@@ -115,25 +147,6 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
     game->update();
     EXPECT_EQ(game->tileMap->width, 40);
     EXPECT_TRUE(game->bagPosition->x != bagX || game->bagPosition->y != bagY) << "rebuilt on the next tick too";
-}
-
-// Several levels of each size, so a placement rule that only sometimes breaks shows.
-TEST_F(GameTest, FurnishedLevelsPutOrksOnGroundAndTheBagOnReachableFloorAwayFromTheEntrance)
-{
-    for (int level = 0; level < 40; ++level) {
-        game->startLevel(level % 4);
-        const int w = game->tileMap->width;
-        const int h = game->tileMap->height;
-        const int bagX = static_cast<int>(game->bagPosition->x / 64);
-        const int bagY = static_cast<int>(game->bagPosition->y / 64);
-        ASSERT_TRUE(bagX < w / 2 || bagY < h / 2) << "level " << level;
-        ASSERT_EQ(game->tileMap->tiles[bagX][bagY].kind, Floor);
-        ASSERT_NE(game->tileMap->tiles[bagX][bagY].visibility, Unreachable);
-        for (int i = 0; i < game->orks->count; ++i) {
-            const Tile& tile = game->tileMap->tileAt(*game->orks->pos[i]);
-            ASSERT_TRUE(tile.kind != Rock && tile.visibility != Unreachable) << "ork " << i;
-        }
-    }
 }
 
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
@@ -201,68 +214,172 @@ TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
     EXPECT_EQ(game->deaths, 1) << "Space does nothing while alive";
 }
 
-TEST_F(GameTest, HudBannerCrosshairAndPanelSitWhereTheRulesPutThem)
+// On the intro screen nothing is fogged: around the panel every layer shows
+// its own picture where the rules put it.
+TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowTheirPictures)
+{
+    buildOpenCave();
+    OrkHorde& orks = *game->orks;
+    DaggerSet& daggers = *game->elf->daggers;
+    tileOnScreen(1, 11).kind = Water;  // its corner at (64, 704), its picture 32 px up and left
+    tileOnScreen(4, 11).kind = Rock;
+    tileOnScreen(7, 10).debris = 2;
+    putOnScreen(*game->bagPosition, 560, 660);
+    for (int i : {0, 1}) {
+        daggers.state[i] = i == 0 ? Lying : Flying;
+        putOnScreen(*daggers.position[i], 680 + 60 * i, 650);  // heading 0: the art upright
+    }
+    putOnScreen(*orks.pos[0], 40, 300);
+    putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
+    // Prints in the elf's sight, upright after the art's 90 units.
+    const int ages[4] = {100, 75, 45, 20};
+    for (int n = 0; n < 4; ++n) {
+        putOnScreen(*orks.footprintPos[0][2 * n + 1], 350 + 75 * n, 60);
+        orks.footprintHeading[0][2 * n + 1] = 90 * 360 / 256.0;
+        orks.footprintAge[0][2 * n + 1] = ages[n];
+    }
+    // A wounded ork steps once on its way to heading 126.5625, then leaves.
+    const double heading = 126.5625 * M_PI / 180;
+    orks.count = 2;
+    orks.health[1] = 1;
+    orks.stepTimer[1] = 0;
+    putOnScreen(*orks.pos[1], 660, 60);
+    putOnScreen(*orks.target[1], 660 - 300 * std::sin(heading), 60 - 300 * std::cos(heading));
+    orks.update();
+    orks.pos[1]->x = 10;
+    const Vector& laid = *orks.footprintPos[1][orks.footprintIndex[1]];
+    putOnScreen(*game->elf->position, 755, 400);  // in the right margin, looking up
+    putOnScreen(*game->elf->eyePoint, 500, 460);
+    game->elf->facing = 0.0;
+    game->draw();
+    const struct {
+        const char* what;
+        BITMAP* picture;
+        int left, top;
+    } expected[] = {{"water", game->tileMap->water, 32, 672},
+                    {"rock", game->tileMap->rock, 224, 672},
+                    {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
+                    {"the bag", game->bagSprite, 528, 628},
+                    {"a lying dagger", daggers.sprite, 664, 634},
+                    {"a flying dagger", daggers.sprite, 724, 634},
+                    {"a corpse", orks.deadSprite, -10, 200},
+                    {"a fresh print", orks.footprintSprites[0], 333, 47},
+                    {"an older print", orks.footprintSprites[1], 408, 47},
+                    {"an old print", orks.footprintSprites[2], 483, 47},
+                    {"a wounded ork's print", orks.bloodSprite, static_cast<int>(laid.x) - Origin - 17,
+                     static_cast<int>(laid.y) - Origin - 13}};
+    for (const auto& e : expected)
+        EXPECT_EQ(shown(e.picture, e.left, e.top), 1.0) << e.what;
+    EXPECT_EQ(groundShare(558, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
+    game->elf->carryingBag = true;
+    game->draw();
+    EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
+    game->elf->carryingBag = false;
+    game->elf->stealthHeld = true;  // the sneaking elf lets every even row of its picture through
+    game->draw();
+    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || at(x, y) == groundAt(x, y); }), 1.0);
+    EXPECT_LT(groundShare(711, 290, 89, 140), 0.99) << "the elf shows between";
+}
+
+// The elf aims straight up from the middle of an open cave: what it sees is
+// clear, what it saw before lies under the half fog and the rest under the
+// full fog. Noise rings show on their circles inside the octagonal window.
+TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
+{
+    buildOpenCave();
+    game->screens->state = Playing;
+    for (int column = 10; column < 13; ++column)
+        for (int row = 3; row < 8; ++row)
+            tileOnScreen(column, row).visibility = Unseen;
+    putOnScreen(*game->elf->position, 400, 350);
+    mouse_x = 432;
+    mouse_y = 40;  // the crosshair hides under the HUD
+    game->update();
+    game->draw();
+    ASSERT_EQ(game->view->origin->x, Origin);
+    const auto fogDark = [&](int x, int y) { return (at(x, y) & 0xe0e0e0) == 0; };
+    EXPECT_EQ(groundShare(384, 64, 64, 64), 1.0) << "in sight";
+    const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : at(x, y) == groundAt(x, y); };
+    EXPECT_EQ(share(80, 336, 32, 32, halfFogged), 1.0) << "seen before: every other pixel fogged";
+    EXPECT_EQ(share(720, 336, 32, 32, fogDark), 1.0) << "never seen";
+
+    BITMAP* before = create_bitmap(800, 700);
+    blit(game->backBuffer, before, 0, 0, 0, 0, 800, 700);
+    SoundBoard& sound = *game->sound;
+    const int cornerX[4] = {225, 575, 225, 575};  // the 350-px window's corners on the screen
+    const int cornerY[4] = {175, 175, 525, 525};
+    for (int radius : {100, 80}) {  // the second frame must not keep the first one's rings
+        for (int k = 0; k < 5; ++k) {  // the fifth, of level 3, too faint to draw
+            putOnScreen(*sound.ringCenter[k], k < 4 ? cornerX[k] : 400, k < 4 ? cornerY[k] : 300);
+            sound.ringRadius[k] = radius;
+            sound.ringLevel[k] = k < 4 ? 4 : 3;
+        }
+        game->draw();
+        int stray = 0;
+        int missing = 0;
+        for (int y = 0; y < 700; ++y)
+            for (int x = 0; x < 800; ++x) {
+                // Off the nearest circle, and into the window past its cut corners (105 px deep).
+                double off = 2.0;
+                int depth = x >= 225 && x < 575 && y >= 175 && y < 525 ? 175 : -100;
+                for (int k = 0; k < 4; ++k) {
+                    off = std::min(off, std::abs(std::hypot(x - cornerX[k], y - cornerY[k]) - radius));
+                    depth = std::min(depth, std::abs(x - cornerX[k]) + std::abs(y - cornerY[k]) - 105);
+                }
+                const bool changed = at(x, y) != headless::rgbAt(before, x, y);
+                stray += changed && (at(x, y) != headless::rgb16(240, 200, 200) || off > 1.5 || depth < -2);
+                missing += !changed && off < 0.25 && depth > 3;
+            }
+        EXPECT_EQ(stray, 0) << "radius " << radius;
+        EXPECT_EQ(missing, 0) << "radius " << radius;
+    }
+    destroy_bitmap(before);
+}
+
+TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
 {
     startQuietSmallLevel();
-    for (int i = 0; i < 3; ++i)
-        game->orks->health[i] = 2;
-    paintSolid(game->screens->headIcon, 0, 255, 0);
-    paintSolid(game->screens->daggerIcon, 0, 0, 255);
-    paintSolid(game->screens->graveIcon, 255, 255, 0);
-    paintSolid(game->crosshairSprite, 0, 255, 255);
-    game->deaths = 3;
+    game->orks->health[0] = 2;  // one living ork, one dagger in hand and one grave
+    for (int i = 1; i < DaggerSet::DaggerCount; ++i)
+        game->elf->daggers->state[i] = Lying;
+    game->deaths = 1;
     mouse_x = 300;
     mouse_y = 200;
     game->update();
     game->draw();
-    // Three living orks of seven: heads 800 / 16 = 50 apart from the left;
-    // ten daggers 19 apart from the right edge; three graves 57 apart.
-    EXPECT_EQ(count(Green, 0, 1, 200, 1), 3 * game->screens->headIcon->w);
-    EXPECT_EQ(at(100, 1), Green);
-    EXPECT_EQ(at(800 - 190, 1), Blue);
-    EXPECT_EQ(at(800 - 209, 1), Red);
-    for (int x : {528, 471, 414})
-        EXPECT_EQ(at(x, 1), 0xffff00) << x;
-    EXPECT_EQ(at(527, 1), Red);
-    // The crosshair is centred 32 pixels up and left of the mouse.
-    const int half = game->crosshairSprite->w / 2;
-    EXPECT_EQ(count(0x00ffff, 268 - half - 1, 168, 2 * half + 3, 1), game->crosshairSprite->w);
-    EXPECT_EQ(count(0, 0, 11, 800, 1), 0) << "no banner text while the elf lives";
-
+    EXPECT_EQ(shown(game->screens->headIcon, 0, 0), 1.0) << "from the left";
+    EXPECT_EQ(shown(game->screens->daggerIcon, 800 - 19, 0), 1.0) << "from the right, 19 px apart";
+    EXPECT_EQ(shown(game->screens->graveIcon, 433, 0), 1.0) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
-    EXPECT_GT(count(0, 0, 11, 800, 1), 50) << "the banner's text";
-    EXPECT_EQ(at(1, 1), Red) << "the banner covers the heads";
-    // The victory panel covers (90, 90) to (710, 610), its border black, and nothing beyond.
-    game->screens->state = Victory;
-    game->draw();
-    EXPECT_EQ(at(90, 90), 0);
-    EXPECT_EQ(at(710, 610), 0);
-    EXPECT_NE(at(89, 300), 0);
-    EXPECT_NE(at(711, 300), 0);
-    EXPECT_NE(at(300, 611), 0);
-    EXPECT_GT(count(headless::rgb16(200, 200, 200), 360, 557, 80, 8), 0) << "Game over";
-}
+    BITMAP* crosshair = game->crosshairSprite;
+    EXPECT_EQ(shown(crosshair, 268 - crosshair->w / 2, 168 - crosshair->h / 2), 1.0) << "centred 32 px up and left";
+    // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
+    const int black = headless::rgb16(0, 0, 0);
+    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
+    EXPECT_GT(colourShare(black, 0, 7, 800, 8), 0.05) << "the level keys";
+    EXPECT_GT(colourShare(black, 324, 22, 152, 8), 0.2) << "the respawn line";
+    EXPECT_EQ(colourShare(black, 0, 22, 324, 10) + colourShare(black, 476, 22, 324, 10), 0.0);
 
-// The elf lights a cone toward the aim as far as its view range; beside and
-// behind it the tiles stay dark.
-TEST_F(GameTest, TheElfLightsTheConeTowardTheAimOnly)
-{
-    startQuietSmallLevel();
-    for (auto& column : game->tileMap->tiles)
-        for (Tile& tile : column) {
-            tile.kind = Floor;
-            tile.visibility = Unseen;
-        }
-    game->elf->position->x = game->elf->position->y = 18 * 64 + 32;
-    mouse_x = 400 - 200 + 32;  // the aim, 32 px up and left of the mouse, lies 283 px up-left of the elf
-    mouse_y = 350 - 200 + 32;
-    game->update();
+    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
+
+    for (int state : {Intro, Victory}) {  // the panel covers (90, 90) to (710, 610), its picture at the right
+        game->screens->state = state;
+        game->draw();
+        BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
+        ASSERT_NE(picture, nullptr) << state;
+        EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
+        EXPECT_EQ(at(90, 90) + at(710, 610), 0);
+        EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
+    }
+
+    ScratchDirectory scratch;  // no maps folder: the save fails, and the editor says so
+    game->editorMode = true;
+    const int white = headless::rgb16(255, 255, 255);
     game->draw();
-    const auto lit = [&](int x, int y) { return game->tileMap->tiles[18 + x][18 + y].visibility == InSight; };
-    EXPECT_TRUE(lit(-3, -3));
-    EXPECT_TRUE(lit(-4, -4)) << "362 px: in range";
-    EXPECT_FALSE(lit(-6, -6)) << "543 px: out of range";
-    EXPECT_FALSE(lit(-4, 0)) << "45 degrees off the aim";
-    EXPECT_FALSE(lit(3, 3)) << "behind";
+    EXPECT_EQ(colourShare(white, 0, 676, 800, 8), 0.0);
+    key[KEY_O] = 1;
+    game->editSegments();
+    game->draw();
+    EXPECT_GT(colourShare(white, 0, 676, 800, 8), 0.0) << "the notice";
 }

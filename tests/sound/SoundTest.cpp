@@ -2,56 +2,22 @@
 
 #include <cstring>
 #include <string>
+#include <tuple>
 
 #include "support/ActorWorld.h"
-#include "support/Headless.h"
 #include "support/Point.h"
 
-namespace {
-// The view's origin is (0, 0), so the listener stands at (400, 350) and the
-// 350 x 350 ring window spans screen x 225..574, y 175..524.
-struct Sound : testing::Test {
+// The view's origin is (0, 0), so the listener stands at (400, 350).
+TEST(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
+{
     ActorWorld world;
+    world.listenAt(400, 350);
     SoundBoard& board = *world.sound;
-
-    Sound() { world.listenAt(400, 350); }
-    void expectRing(int k, int level, int volume, double radius)
-    {
+    const auto expectRing = [&](int k, int level, int volume, double radius) {
         EXPECT_EQ(board.ringLevel[k], level);
         EXPECT_EQ(board.lastVolume, volume);
         EXPECT_EQ(board.ringRadius[k], radius);
-    }
-    // Ring pixels in the window-relative box [x0, x1) x [y0, y1).
-    int ringPixels(int x0, int y0, int x1, int y1)
-    {
-        int count = 0;
-        for (int y = y0; y < y1; ++y)
-            for (int x = x0; x < x1; ++x)
-                count += headless::rgbAt(world.buffer, 225 + x, 175 + y) == headless::rgb16(240, 200, 200);
-        return count;
-    }
-};
-}
-
-TEST(SoundBoardLoading, EachIndexLoadsItsOwnCopyOfItsFile)
-{
-    SoundBoard board;
-    const char* expected[SoundBoard::SampleCount] = {"bone",  "bone",  "bone",  "glass", "glass", "ducky",
-                                                     "splash", "warg", "splat", "splat", "splat", "splat",
-                                                     "splat", "splat", "splat", "glass"};
-    for (int i = 0; i < SoundBoard::SampleCount; ++i) {
-        SAMPLE* file = load_wav(("sounds/" + std::string(expected[i]) + ".wav").c_str());
-        ASSERT_TRUE(file && board.samples[i]) << "index " << i;
-        EXPECT_TRUE(board.samples[i]->len == file->len
-                    && std::memcmp(board.samples[i]->data, file->data, file->len * 2) == 0)
-            << "index " << i << " is not " << expected[i];
-        EXPECT_TRUE(i == 0 || board.samples[i] != board.samples[i - 1]) << "each index has its own copy";
-        destroy_sample(file);
-    }
-}
-
-TEST_F(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
-{
+    };
     board.playAt(at(500, 350), 600, 1);
     expectRing(0, 42, 213, 0.0);
     board.playAt(at(400, 750), 600, 2);  // farther: takes over the nearer sound's ring
@@ -89,20 +55,99 @@ TEST_F(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRi
     EXPECT_EQ(board.ringLevel[0], 0);
 }
 
-TEST_F(Sound, RingsShowInsideTheOctagonOnlyAndOnlyAboveLevelThree)
+namespace {
+// What the player hears: every event happens at (1000, 1000), where ork 0
+// stands, 150 px from the listener.
+void stepOn(ActorWorld& w, int debris, int kind = Floor)
 {
-    // Centred on the window's top-left corner: the arc crosses the cut corner
-    // near the axes and the open window near the diagonal.
-    board.ringCenter[0]->copyFrom(at(225, 175));
-    board.ringRadius[0] = 100;
-    board.ringLevel[0] = 4;
-    board.ringCenter[1]->copyFrom(at(400, 350));
-    board.ringRadius[1] = 50;
-    board.ringLevel[1] = 3;
-    board.drawRings();
-    EXPECT_GT(ringPixels(65, 65, 76, 76), 0) << "on the diagonal, inside the octagon";
-    EXPECT_EQ(ringPixels(0, 0, 102, 2), 0) << "near the top edge, in the cut corner";
-    EXPECT_EQ(ringPixels(0, 0, 2, 102), 0) << "near the left edge, in the cut corner";
-    EXPECT_EQ(ringPixels(-200, -175, 0, 350), 0) << "nothing left of the window";
-    EXPECT_EQ(ringPixels(100, 100, 250, 250), 0) << "a ring of level 3";
+    w.map->tiles[15][15] = Tile{kind, Seen, debris};
+    w.horde->stepTimer[0] = 1;
+    w.horde->perceive(0);
+}
+// A dagger thrown up from (1000, 950) stops there and is heard a step back.
+void throwInto(ActorWorld& w, int kind)
+{
+    w.map->tiles[15][14].kind = kind;
+    w.placeOrk(0, 1000, kind == Rock ? 3000 : 950);
+    w.elf->daggers->throwDagger(at(1000, 950), 0.0);
+    w.elf->daggers->update();
+}
+void strikeAt(ActorWorld& w, double elfY)
+{
+    w.placeElf(1000, elfY);
+    w.horde->attackTimer[0] = 10;
+    w.horde->perceive(0);
+}
+// Whether the sample holds the sound of that file.
+bool holds(SAMPLE* sample, const char* file)
+{
+    SAMPLE* expected = load_wav((std::string("sounds/") + file + ".wav").c_str());
+    const bool same = sample && expected && sample->len == expected->len
+                   && std::memcmp(sample->data, expected->data, sample->len * 2) == 0;
+    destroy_sample(expected);
+    return same;
+}
+}
+
+// A sound of range r heard at 150 px plays at 255 - 255 * 150 / r.
+TEST(Heard, EachEventPlaysItsSampleAtTheVolumeItsRangeGives)
+{
+    const struct {
+        const char* event;
+        void (*make)(ActorWorld&);
+        int sample;
+        const char* file;  // what the player hears
+        int volume;
+    } events[] = {
+        {"a step on debris 0", [](ActorWorld& w) { stepOn(w, 0); }, FirstDebrisStep, nullptr, -1},
+        {"a step on debris 1", [](ActorWorld& w) { stepOn(w, 1); }, FirstDebrisStep + 1, "bone", 179},
+        {"a step on debris 2", [](ActorWorld& w) { stepOn(w, 2); }, FirstDebrisStep + 2, "bone", 192},
+        {"a step on debris 3", [](ActorWorld& w) { stepOn(w, 3); }, FirstDebrisStep + 3, "glass", 201},
+        {"a step on debris 4", [](ActorWorld& w) { stepOn(w, 4); }, FirstDebrisStep + 4, "glass", 192},
+        {"a step on debris 5", [](ActorWorld& w) { stepOn(w, 5); }, FirstDebrisStep + 5, "ducky", 201},
+        {"a step into water", [](ActorWorld& w) { stepOn(w, -1, Water); }, WaterStep, "splash", 192},
+        {"a dagger into rock", [](ActorWorld& w) { throwInto(w, Rock); }, DaggerHitsRock, "splat", 170},
+        {"a dagger into an ork", [](ActorWorld& w) { throwInto(w, Floor); }, DaggerHitsOrk, "warg", 192},
+        {"a strike that lands", [](ActorWorld& w) { strikeAt(w, 1050); }, StrikeLands, "splat", 128},
+        {"a strike that misses", [](ActorWorld& w) { strikeAt(w, 1100); }, StrikeMisses, "glass", 128},
+    };
+    for (const auto& e : events) {
+        ActorWorld world;
+        world.listenAt(1150, 1000);
+        world.placeOrk(0, 1000, 1000);
+        e.make(world);
+        int played = 0;
+        for (int count : world.sound->playedCount)
+            played += count;
+        EXPECT_EQ(played, world.sound->playedCount[e.sample]) << e.event << ": that sample alone";
+        EXPECT_EQ(played, e.file ? 1 : 0) << e.event;
+        EXPECT_TRUE(!e.file || holds(world.sound->samples[e.sample], e.file)) << e.event;
+        EXPECT_EQ(world.sound->lastVolume, e.volume) << e.event;
+    }
+}
+
+// Over one 17-tick step cycle a walking ork is heard at its phases 9 and 1,
+// eight ticks apart; one winding up a strike only at 9; a corpse never.
+TEST(Heard, AWalkingOrkSoundsTwiceAStepCycleOneWindingUpOnceACorpseNever)
+{
+    for (auto [health, attackTimer, expected] : {std::tuple{2, 0, "7 15 "}, {2, 100, "7 "}, {0, 0, ""}}) {
+        ActorWorld world;
+        world.listenAt(1150, 1000);
+        for (auto& column : world.map->tiles)
+            for (Tile& tile : column)
+                tile.debris = 3;
+        world.placeOrk(0, 1000, 1000);
+        world.horde->target[0]->x = 2000;
+        world.horde->health[0] = health;
+        world.horde->attackTimer[0] = attackTimer;
+        world.horde->stepTimer[0] = 0;  // wraps to 16 on the first tick
+        std::string heard;
+        for (int tick = 0; tick < 17; ++tick) {
+            const int before = world.sound->playedCount[FirstDebrisStep + 3];
+            world.horde->update();
+            world.horde->perceive(0);
+            heard += world.sound->playedCount[FirstDebrisStep + 3] > before ? std::to_string(tick) + " " : "";
+        }
+        EXPECT_EQ(heard, std::string(expected)) << "health " << health << ", attack timer " << attackTimer;
+    }
 }

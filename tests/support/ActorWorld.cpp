@@ -39,14 +39,6 @@ void ActorWorld::listenAt(double x, double y)
     view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2));
 }
 
-void ActorWorld::tick()
-{
-    elf->update();
-    horde->update();
-    for (int i = 0; i < horde->count; ++i)
-        horde->perceive(i);
-}
-
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
     destroy_bitmap(slot);

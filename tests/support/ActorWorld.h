@@ -26,8 +26,6 @@ public:
     void placeElf(double x, double y);
     // Puts the hearing point (the screen centre) at (x, y).
     void listenAt(double x, double y);
-    // One tick of the actors in the Game's order: elf, horde, each ork's perception.
-    void tick();
     // Replaces a picture of the Game (which frees it at the end) by a 16-bit
     // one of the given size in the mask colour with a 5 x 5 mark of colour
     // rgb centred on (x, y); whole = true fills it all with rgb instead.
