@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <array>
 #include <cmath>
 #include <set>
@@ -49,11 +48,11 @@ struct Perception : testing::Test {
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
     }
-    void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
+    void fill(int32_t kind, int32_t visibility = Unseen)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, visibility, debris};
+                tile = Tile{kind, visibility, -1};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
