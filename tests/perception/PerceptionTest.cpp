@@ -48,11 +48,11 @@ struct Perception : testing::Test {
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
     }
-    void fill(int32_t kind, int32_t visibility = Unseen)
+    void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, visibility, -1};
+                tile = Tile{kind, visibility, debris};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
@@ -191,8 +191,10 @@ TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoSt
 }
 
 // Stealth is held throughout: it does not hide the elf from a close ork.
+// The ground is water under litter, where every step is heard twice.
 TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgainBelow3)
 {
+    fill(Water, Unseen, 3);
     world.placeOrk(0, 1000, 1100);
     mouse_b = 2;
     play();
@@ -209,9 +211,11 @@ TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgai
     EXPECT_EQ(horde.attackTimer[0], 3);
     play();
     EXPECT_EQ(horde.attackTimer[0], 17) << "and again at the dead elf";
+    EXPECT_GT(world.sound->playedCount[WaterStep], 0);
+    EXPECT_EQ(world.sound->playedCount[WaterStep], world.sound->playedCount[FirstDebrisStep + 3]);
 }
 
-TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadInTheOpenOrCloseAndEveryCorpseAndAllTurn)
+TEST_F(Perception, FramesFollowAgeAndTimerTheElfSeesWhatIsAheadInTheOpenOrCloseAndAllTurnAboutTheirPivots)
 {
     for (int k = 0; k < 3; ++k) {
         world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
