@@ -267,8 +267,9 @@ TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdges
     // Facing -90 the cone opens toward +x; facing 0 it looks up the screen, where (30, -40) lies acos(0.8) off.
     const double edge = std::acos(0.8) * 57.29579;
     for (auto [x, y, facing, half, inside] :
-         {std::tuple{100.0, 0.0, -90.0, 10.0, true}, {100.001, 0.0, -90.0, 10.0, false}, {-50.0, 0.0, -90.0, 10.0, false},
-          {30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge + 1e-9, true}})
+         {std::tuple{100.0, 0.0, -90.0, 10.0, true}, {100.001, 0.0, -90.0, 10.0, false},
+          {-50.0, 0.0, -90.0, 10.0, false}, {30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge, false},
+          {-30.0, -40.0, 0.0, edge + 1e-9, true}})
         EXPECT_EQ(sight.inCone(at(0, 0), at(x, y), facing, 100, half), inside) << x << ", " << y;
     // Straight down: no step is taken below 100 px, and the sight ends at 600 px.
     for (auto [kind, y, blocked] : {std::tuple{Rock, 3299.9, false}, {Rock, 3300.0, false}, {Rock, 3300.1, true},
