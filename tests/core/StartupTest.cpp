@@ -36,15 +36,6 @@ const StartupCalls Fakes = {
     [](const char* text) { log += "stderr:" + std::string(text) + " "; },
 };
 
-int runStartUp(const std::string& failingStep, const std::string& problem)
-{
-    log.clear();
-    failing = failingStep;
-    dataProblem = problem;
-    Game* game = nullptr;
-    return startUp(Fakes, "Ork Cave", "orkcave", game);
-}
-
 // How a failure ends the log: standard error first, then text mode (but
 // for the sound's), then the message box.
 std::string failure(const std::string& message, bool textMode = true)
@@ -70,7 +61,11 @@ TEST(Startup, CallsTheLibraryInOrderAndEachFailureShowsItsMessageAndExitsWithOne
         {"init", "", "name:orkcave init stderr:" + std::string(NoDisplayMessage) + " "},
     };
     for (const auto& c : cases) {
-        EXPECT_EQ(runStartUp(c[0], c[1]), c[0].empty() && c[1].empty() ? 0 : 1) << c[2];
+        log.clear();
+        failing = c[0];
+        dataProblem = c[1];
+        Game* game = nullptr;
+        EXPECT_EQ(startUp(Fakes, "Ork Cave", "orkcave", game), c[0].empty() && c[1].empty() ? 0 : 1) << c[2];
         EXPECT_EQ(log.substr(log.size() - std::min(log.size(), c[2].size())), c[2]);
     }
 }

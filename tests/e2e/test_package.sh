@@ -4,7 +4,8 @@
 # is hardened; metadata and desktop entry validate; it depends on the Allegro
 # runtime and the C and C++ libraries only. Its launchers start the game from
 # any directory; a numbered segment in the player's own folder replaces the
-# installed one; a missing file is named with its absolute folder; the editor
+# installed one; without a display, or with a file missing (named with its
+# absolute folder), it exits 1 and says why on standard error; the editor
 # saves into the player's folder, or says why it cannot.
 source "$(dirname "$0")/lib.sh"
 build=$(cd "$1/.." && pwd)
@@ -13,9 +14,11 @@ e2e_setup "$1"
 check() {
   "${@:2}" >"$E2E_TMP/check.log" 2>&1 || e2e_fail "$1: $(cat "$E2E_TMP/check.log")"
 }
-# refused MESSAGE: the game just started must stop at once with MESSAGE.
+# refused MESSAGE [BOX]: the game just started must exit 1 at once with
+# MESSAGE on standard error, and in a message box unless BOX is "no box".
 refused() {
-  [ "$(e2e_wait_exit 10)" = 1 ] && grep -qF "$1" "$E2E_TMP/xmessage.log" || e2e_fail "not shown: $1"
+  [ "$(e2e_wait_exit 10)" = 1 ] && grep -qF "$1" "$E2E_TMP/stderr" || e2e_fail "not on standard error: $1"
+  [ "${2:-}" = "no box" ] || grep -qF "$1" "$E2E_TMP/xmessage.log" || e2e_fail "not in a message box: $1"
 }
 
 check cpack cpack --config "$build/CPackConfig.cmake" -B "$E2E_TMP/package"
@@ -42,6 +45,8 @@ mkdir -p "$elsewhere" "$own"
 e2e_start_game "$elsewhere" "$root/usr/games/orkcave"
 e2e_wait_window >/dev/null
 e2e_quit "the game's launcher"
+(unset DISPLAY && e2e_start_game "$elsewhere" "$root/usr/games/orkcave")
+refused "no display could be opened" "no box"
 echo "2 2 two" >"$own/seg3.txt"
 e2e_start_game "$elsewhere" "$root/usr/games/orkcave"
 refused "Bad segment file: $own/seg3.txt (needs 100 tile codes)"

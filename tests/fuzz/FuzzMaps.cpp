@@ -11,22 +11,24 @@
 
 #include "world/TileMap.h"
 
-namespace fuzzing {
-
-void enterScratchGameDirectory(bool allegro)
+// Every target runs in a private directory holding maps/ with copies of the
+// shipped segment files, with Allegro started without a display, in 16-bit
+// colour, for its loaders.
+extern "C" int LLVMFuzzerInitialize(int*, char***)
 {
     char pattern[] = "/tmp/orkcave-fuzz.XXXXXX";
     if (!mkdtemp(pattern) || chdir(pattern) != 0)
-        fail("cannot make a scratch directory");
+        fuzzing::fail("cannot make a scratch directory");
     std::string copy = std::string("mkdir maps && cp '") + ORKCAVE_MAPS_DIR + "'/seg*.txt maps/";
     if (std::system(copy.c_str()) != 0)
-        fail("cannot copy the segment files");
-    if (!allegro)
-        return;
+        fuzzing::fail("cannot copy the segment files");
     if (install_allegro(SYSTEM_NONE, &errno, std::atexit) != 0)
-        fail("cannot start Allegro");
+        fuzzing::fail("cannot start Allegro");
     set_color_depth(16);
+    return 0;
 }
+
+namespace fuzzing {
 
 void writeFile(const std::string& name, const uint8_t* data, size_t size)
 {

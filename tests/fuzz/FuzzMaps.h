@@ -4,14 +4,11 @@
 #include <cstdint>
 #include <string>
 
+// FuzzMaps.cpp also holds the LLVMFuzzerInitialize that every target shares.
+
 class TileMap;
 
 namespace fuzzing {
-
-// Moves into a private directory holding maps/ with copies of the shipped
-// segment files; with `allegro`, also starts Allegro without a display, in
-// 16-bit colour, for its loaders. Call once, from LLVMFuzzerInitialize.
-void enterScratchGameDirectory(bool allegro = false);
 
 // Writes bytes as the named file in the working directory.
 void writeFile(const std::string& name, const uint8_t* data, size_t size);

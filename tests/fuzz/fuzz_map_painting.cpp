@@ -39,12 +39,6 @@ struct Input {
 };
 }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzzing::enterScratchGameDirectory();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     std::srand(1);

@@ -6,12 +6,6 @@
 #include "FuzzMaps.h"
 #include "core/DataCheck.h"
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzzing::enterScratchGameDirectory(true);
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     if (findBitmapFault(std::string(reinterpret_cast<const char*>(data), size)))

@@ -15,12 +15,6 @@ constexpr int SmallExtent = 20;
 constexpr int Places[][2] = {{0, 0}, {5, 5}, {SmallExtent - 1, SmallExtent - 1}, {-3, 7}, {SmallExtent + 3, -1}, {95, 95}};
 }
 
-extern "C" int LLVMFuzzerInitialize(int*, char***)
-{
-    fuzzing::enterScratchGameDirectory();
-    return 0;
-}
-
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzing::writeFile("maps/seg0.txt", data, size);

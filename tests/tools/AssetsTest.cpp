@@ -59,7 +59,7 @@ TEST(Assets, EveryListedPictureLoadsSeesThroughAtItsCornersAndCoversThePointItTu
     }
 }
 
-TEST(Assets, SpritesFitWhereTheyAreDrawnAndOlderPrintsAreFainter)
+TEST(Assets, SpritesFitWhereTheyAreDrawnPrintsFadeAndTheGroundRepeatsAndStaysNearItsTile)
 {
     const std::pair<DataFile, int> largest[] = {{DataFile::Dagger, 32}, {DataFile::Head, 32}, {DataFile::Grave, 32},
         {DataFile::Bag, 64}, {DataFile::Debris0, 64}, {DataFile::WaterFade, 128}, {DataFile::Fog, 128}};
@@ -67,10 +67,7 @@ TEST(Assets, SpritesFitWhereTheyAreDrawnAndOlderPrintsAreFainter)
         EXPECT_TRUE(Picture(file).w <= side && Picture(file).h <= side) << dataPath(file);
     EXPECT_GT(Picture(DataFile::Footprint0).count(), Picture(DataFile::Footprint1).count() * 5 / 4);
     EXPECT_GT(Picture(DataFile::Footprint1).count(), Picture(DataFile::Footprint2).count() * 5 / 4);
-}
-
-TEST(Assets, TheGroundRepeatsEvery64AndWaterAndRockStayNearTheirTile)
-{
+    // The ground repeats every 64 pixels.
     const Picture dirt(DataFile::Dirt);
     int wrong = 0;
     for (int i = 0; i < 64 * 64; ++i)
