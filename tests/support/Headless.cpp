@@ -7,9 +7,7 @@
 
 namespace headless {
 
-namespace {
-GFX_DRIVER fakeDriver;
-}
+static GFX_DRIVER fakeDriver;
 
 void start()
 {
