@@ -153,25 +153,6 @@ TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBey
     }
 }
 
-TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
-{
-    startQuietSmallLevel();
-    game->elf->position->x -= 100;
-    game->elf->dead = true;
-    game->elf->facing = 12.5;
-    game->elf->daggers->state[3] = Lying;
-    mouse_x = 700;
-    game->update();
-    EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
-    EXPECT_EQ(game->elf->facing, 12.5);
-    tickWith(KEY_SPACE);
-    EXPECT_FALSE(game->elf->dead);
-    EXPECT_EQ(game->elf->position->x, EntranceXY) << "back at the entrance";
-    EXPECT_EQ(game->elf->daggers->state[3], InHand) << "with every dagger";
-    tickWith(KEY_SPACE);
-    EXPECT_EQ(game->deaths, 1) << "one death counted, and Space does nothing while alive";
-}
-
 // On the intro screen nothing is fogged: around the panel every layer shows
 // its own picture where the rules put it.
 TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowTheirPictures)
@@ -275,7 +256,7 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     }
 }
 
-TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
+TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemAndOnlySpaceRespawns)
 {
     startQuietSmallLevel();
     game->orks->health[0] = 2;  // one living ork, one dagger in hand and one grave
@@ -301,6 +282,19 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
     EXPECT_EQ(share(black, 0, 22, 324, 10) + share(black, 476, 22, 324, 10), 0.0);
 
     EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
+
+    game->elf->facing = 12.5;
+    game->elf->position->x -= 100;
+    mouse_x = 100;
+    game->update();
+    EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
+    EXPECT_EQ(game->elf->facing, 12.5) << "the dead keep their facing";
+    tickWith(KEY_SPACE);
+    EXPECT_FALSE(game->elf->dead);
+    EXPECT_EQ(game->elf->position->x, EntranceXY) << "back at the entrance";
+    EXPECT_EQ(game->elf->daggers->state[3], InHand) << "with every dagger";
+    tickWith(KEY_SPACE);
+    EXPECT_EQ(game->deaths, 2) << "one more death counted, and Space does nothing while alive";
 
     for (int state : {Intro, Victory}) {  // the panel covers (90, 90) to (710, 610), its picture at the right
         game->screens->state = state;
