@@ -47,11 +47,10 @@ TEST(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRing
     EXPECT_EQ(board.playedCount[5], 1);
     EXPECT_EQ(board.ringRange[3], 600);
 
-    for (int tick = 1; tick <= 16; ++tick) {
+    for (int tick = 1; tick <= 16; ++tick)
         board.updateRings();
-        ASSERT_EQ(board.ringRadius[0], 20.0 * tick);
-        ASSERT_NE(board.ringLevel[0], 0) << "tick " << tick;
-    }
+    EXPECT_EQ(board.ringRadius[0], 320.0) << "20 px a tick";
+    EXPECT_NE(board.ringLevel[0], 0);
     board.updateRings();
     EXPECT_EQ(board.ringLevel[0], 0);
 }
