@@ -5,6 +5,7 @@
 #include <cmath>
 #include <cstdlib>
 #include <memory>
+#include <tuple>
 
 #include "core/Game.h"
 #include "support/Headless.h"
@@ -13,14 +14,11 @@
 
 namespace {
 constexpr int Origin = 1280;  // a multiple of 128: the ground's pictures start at screen (0, 0)
+constexpr double EntranceXY = (20 + entrance::PointOffset) * TileMap::TileSize;  // the 20-tile level's
 
 class GameTest : public testing::Test {
 protected:
-    void SetUp() override
-    {
-        headless::releaseInput();
-        game.reset(new Game());
-    }
+    GameTest() { headless::releaseInput(); }
 
     void tickWith(int heldKey)
     {
@@ -60,27 +58,8 @@ protected:
         v.y = Origin + y;
     }
     int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
-    int groundAt(int x, int y) const
-    {
-        return game->tileMap->dirt ? headless::rgbAt(game->tileMap->dirt, x % 128, y % 128) : -1;
-    }
-    // Share of the picture's opaque pixels on the screen, its top-left
-    // corner at (left, top), that the frame shows.
-    double shown(BITMAP* picture, int left, int top) const
-    {
-        int looked = 0;
-        int same = 0;
-        for (int y = 0; picture && y < picture->h; ++y)
-            for (int x = 0; x < picture->w; ++x) {
-                const bool onScreen = getpixel(game->backBuffer, left + x, top + y) >= 0;
-                if (getpixel(picture, x, y) != makecol(255, 0, 255) && onScreen) {
-                    ++looked;
-                    same += at(left + x, top + y) == headless::rgbAt(picture, x, y);
-                }
-            }
-        return looked > 20 ? static_cast<double>(same) / looked : -1.0;
-    }
-    // Share of the box's pixels for which test(x, y) holds.
+    bool ground(int x, int y) const { return at(x, y) == headless::rgbAt(game->tileMap->dirt, x % 128, y % 128); }
+    // Share of the box's pixels for which test(x, y) holds; rgb >= 0 tests for that colour, else for the ground.
     template <typename Test>
     static double share(int x0, int y0, int w, int h, Test test)
     {
@@ -90,26 +69,28 @@ protected:
                 held += test(x, y);
         return static_cast<double>(held) / (w * h);
     }
-    double groundShare(int x0, int y0, int w, int h) const
+    double share(int rgb, int x0, int y0, int w, int h) const
     {
-        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == groundAt(x, y); });
+        return share(x0, y0, w, h, [&](int x, int y) { return rgb < 0 ? ground(x, y) : at(x, y) == rgb; });
     }
-    double colourShare(int rgb, int x0, int y0, int w, int h) const
+    // Whether the frame shows every opaque on-screen pixel of the picture, its top-left corner at (left, top).
+    bool shows(BITMAP* picture, int left, int top) const
     {
-        return share(x0, y0, w, h, [&](int x, int y) { return at(x, y) == rgb; });
+        return share(left, top, picture->w, picture->h, [&](int x, int y) {
+                   const bool transparent = getpixel(picture, x - left, y - top) == makecol(255, 0, 255);
+                   const bool offScreen = getpixel(game->backBuffer, x, y) < 0;
+                   return transparent || offScreen || at(x, y) == headless::rgbAt(picture, x - left, y - top);
+               }) == 1.0;
     }
 
-    std::unique_ptr<Game> game;
+    std::unique_ptr<Game> game{new Game()};
 };
+constexpr int Ground = -1;
 }
 
-TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTick)
+TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTickAndLevelKeysBuildTheirSizeInAnyState)
 {
-    EXPECT_EQ(game->screens->state, Intro);
-    EXPECT_TRUE(game->elf->dead);
-    EXPECT_EQ(game->view->origin->x, 1920);
-    EXPECT_EQ(game->view->origin->y, 1920);
-
+    EXPECT_EQ(game->view->origin->x + game->view->origin->y, 2 * 1920);
     std::srand(77);
     std::rand();
     const int second = std::rand();
@@ -122,20 +103,14 @@ TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTick)
     EXPECT_EQ(game->screens->state, Intro);
     EXPECT_TRUE(game->elf->dead) << "Space does not start play";
     EXPECT_EQ(game->aimPoint->x, 0) << "the aim is frozen";
-}
 
-TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
-{
-    tickWith(KEY_F1);
-    EXPECT_EQ(game->screens->state, Playing);
-    EXPECT_EQ(game->tileMap->width, 20);
-    EXPECT_FALSE(game->elf->dead);
-
+    headless::releaseInput();
     key[KEY_F1] = key[KEY_F4] = 1;
     game->update();
-    key[KEY_F1] = key[KEY_F4] = 0;
+    EXPECT_EQ(game->screens->state, Playing);
+    EXPECT_FALSE(game->elf->dead);
     EXPECT_EQ(game->tileMap->width, 75) << "the last key of a tick wins";
-
+    key[KEY_F1] = key[KEY_F4] = 0;
     game->screens->state = Victory;
     game->deaths = 4;
     key[KEY_F2] = 1;
@@ -152,66 +127,25 @@ TEST_F(GameTest, LevelKeysBuildTheirSizeInAnyStateAndAHeldKeyRebuildsEveryTick)
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
 {
     startQuietSmallLevel();
-    const double entranceX = (20 + entrance::PointOffset) * TileMap::TileSize;  // the 20-tile level
-    const double entranceY = entranceX;
     Vector& elfAt = *game->elf->position;
-    elfAt.x = entranceX + 30;
-    elfAt.y = entranceY + 30;
-    game->bagPosition->x = elfAt.x + 40.0;
-    game->bagPosition->y = elfAt.y;
-    game->update();
-    EXPECT_FALSE(game->elf->carryingBag) << "exactly 40.0 is out of reach";
-    EXPECT_EQ(game->screens->state, Playing) << "no victory without the bag";
-
-    elfAt.x = entranceX;
-    elfAt.y = entranceY;
-    game->bagPosition->x = elfAt.x + 39.9;
-    game->bagPosition->y = elfAt.y;
-    mouse_b = 2;
-    game->update();
-    EXPECT_FALSE(game->elf->carryingBag) << "no pickup while sneaking";
-    mouse_b = 0;
-    game->update();
-    EXPECT_TRUE(game->elf->carryingBag);
-    EXPECT_EQ(game->screens->state, Playing) << "at the entrance point itself";
-
-    tickWith(KEY_W);
-    EXPECT_EQ(game->bagPosition->y, elfAt.y) << "the bag travels with the elf";
-
-    elfAt.x = entranceX + 1;
-    elfAt.y = entranceY;
-    game->bagPosition->copyFrom(elfAt);
-    game->update();
-    EXPECT_EQ(game->screens->state, Playing) << "strictly below, too";
-    elfAt.y = entranceY + 1;
-    game->update();
-    EXPECT_EQ(game->screens->state, Victory);
-    tickWith(KEY_D);
-    EXPECT_EQ(elfAt.x, entranceX + 1) << "nothing moves on the victory panel";
-}
-
-TEST_F(GameTest, TheDeadKeepTheirFacingAndOnlySpaceRespawnsThemAtTheEntrance)
-{
-    startQuietSmallLevel();
-    game->orks->health[0] = 2;
-    game->elf->position->x -= 100;
-    game->elf->dead = true;
-    game->elf->facing = 12.5;
-    game->elf->daggers->state[3] = Lying;
-    const double bagX = game->bagPosition->x;
-    mouse_x = 700;
-    game->update();
-    EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
-    EXPECT_EQ(game->elf->facing, 12.5);
-    tickWith(KEY_SPACE);
-    EXPECT_FALSE(game->elf->dead);
-    EXPECT_EQ(game->deaths, 1);
-    EXPECT_EQ(game->elf->position->x, (20 + entrance::PointOffset) * TileMap::TileSize) << "back at the entrance";
-    EXPECT_EQ(game->elf->daggers->state[3], InHand) << "with every dagger";
-    EXPECT_EQ(game->bagPosition->x, bagX) << "the bag stays where it lay";
-    EXPECT_EQ(game->orks->health[0], 2) << "a respawn is no level start";
-    tickWith(KEY_SPACE);
-    EXPECT_EQ(game->deaths, 1) << "Space does nothing while alive";
+    elfAt.x = elfAt.y = EntranceXY + 30;
+    // Beyond the entrance: the bag's pick-up alone decides the victory.
+    for (auto [distance, buttons, taken] : {std::tuple{40.0, 0, false}, {39.9, 2, false}, {39.9, 0, true}}) {
+        game->bagPosition->x = elfAt.x + distance;
+        game->bagPosition->y = elfAt.y;
+        mouse_b = buttons;
+        game->update();
+        EXPECT_EQ(game->elf->carryingBag, taken) << distance << " px, buttons " << buttons;
+        EXPECT_EQ(game->screens->state, taken ? Victory : Playing) << distance << " px, buttons " << buttons;
+    }
+    for (auto [dx, dy, state] : {std::tuple{0, 0, Playing}, {1, 0, Playing}, {0, 1, Playing}, {1, 1, Victory}}) {
+        game->screens->state = Playing;
+        elfAt.x = EntranceXY + dx;
+        elfAt.y = EntranceXY + dy;
+        game->bagPosition->copyFrom(elfAt);
+        game->update();
+        EXPECT_EQ(game->screens->state, state) << dx << ", " << dy;
+    }
 }
 
 // On the intro screen nothing is fogged: around the panel every layer shows
@@ -231,54 +165,40 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     }
     putOnScreen(*orks.pos[0], 40, 300);
     putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
-    // Prints in the elf's sight, upright after the art's 90 units.
-    const int ages[4] = {100, 75, 45, 20};
-    for (int n = 0; n < 4; ++n) {
+    // Prints in the elf's sight, upright after the art's 90 units; the last one a wounded ork's.
+    const int ages[5] = {100, 75, 45, 20, 100};
+    for (int n = 0; n < 5; ++n) {
         putOnScreen(*orks.footprintPos[0][2 * n + 1], 350 + 75 * n, 60);
         orks.footprintHeading[0][2 * n + 1] = 90 * 360 / 256.0;
         orks.footprintAge[0][2 * n + 1] = ages[n];
+        orks.footprintBloody[0][2 * n + 1] = n == 4;
     }
-    // A wounded ork steps once on its way to heading 126.5625, then leaves.
-    const double heading = 126.5625 * M_PI / 180;
-    orks.count = 2;
-    orks.health[1] = 1;
-    orks.stepTimer[1] = 0;
-    putOnScreen(*orks.pos[1], 660, 60);
-    putOnScreen(*orks.target[1], 660 - 300 * std::sin(heading), 60 - 300 * std::cos(heading));
-    orks.update();
-    orks.pos[1]->x = 10;
-    const Vector& laid = *orks.footprintPos[1][orks.footprintIndex[1]];
     putOnScreen(*game->elf->position, 755, 400);  // in the right margin, looking up
     putOnScreen(*game->elf->eyePoint, 500, 460);
     game->elf->facing = 0.0;
     game->draw();
-    const struct {
-        const char* what;
-        BITMAP* picture;
-        int left, top;
-    } expected[] = {{"water", game->tileMap->water, 32, 672},
-                    {"rock", game->tileMap->rock, 224, 672},
-                    {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
-                    {"the bag", game->bagSprite, 528, 628},
-                    {"a lying dagger", daggers.sprite, 664, 634},
-                    {"a flying dagger", daggers.sprite, 724, 634},
-                    {"a corpse", orks.deadSprite, -10, 200},
-                    {"a fresh print", orks.footprintSprites[0], 333, 47},
-                    {"an older print", orks.footprintSprites[1], 408, 47},
-                    {"an old print", orks.footprintSprites[2], 483, 47},
-                    {"a wounded ork's print", orks.bloodSprite, static_cast<int>(laid.x) - Origin - 17,
-                     static_cast<int>(laid.y) - Origin - 13}};
-    for (const auto& e : expected)
-        EXPECT_EQ(shown(e.picture, e.left, e.top), 1.0) << e.what;
-    EXPECT_EQ(groundShare(558, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
-    game->elf->carryingBag = true;
-    game->draw();
-    EXPECT_EQ(groundShare(528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
-    game->elf->carryingBag = false;
+    const std::tuple<const char*, BITMAP*, int, int> expected[] = {
+        {"water", game->tileMap->water, 32, 672},
+        {"rock", game->tileMap->rock, 224, 672},
+        {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
+        {"the bag", game->bagSprite, 528, 628},
+        {"a lying dagger", daggers.sprite, 664, 634},
+        {"a flying dagger", daggers.sprite, 724, 634},
+        {"a corpse", orks.deadSprite, -10, 200},
+        {"a fresh print", orks.footprintSprites[0], 333, 47},
+        {"an older print", orks.footprintSprites[1], 408, 47},
+        {"an old print", orks.footprintSprites[2], 483, 47},
+        {"a wounded ork's print", orks.bloodSprite, 633, 47}};
+    for (auto [what, picture, left, top] : expected)
+        EXPECT_TRUE(shows(picture, left, top)) << what;
+    EXPECT_EQ(share(Ground, 558, 47, 34, 26), 1.0) << "a print of age 20 has faded away";
     game->elf->stealthHeld = true;  // the sneaking elf lets every even row of its picture through
     game->draw();
-    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || at(x, y) == groundAt(x, y); }), 1.0);
-    EXPECT_LT(groundShare(711, 290, 89, 140), 0.99) << "the elf shows between";
+    EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || ground(x, y); }), 1.0);
+    EXPECT_LT(share(Ground, 711, 290, 89, 140), 0.99) << "the elf shows between";
+    game->elf->carryingBag = true;
+    game->draw();
+    EXPECT_EQ(share(Ground, 528, 628, 64, 64), 1.0) << "a carried bag shows only in the elf's picture";
 }
 
 // The elf aims straight up from the middle of an open cave: what it sees is
@@ -298,13 +218,11 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     game->draw();
     ASSERT_EQ(game->view->origin->x, Origin);
     const auto fogDark = [&](int x, int y) { return (at(x, y) & 0xe0e0e0) == 0; };
-    EXPECT_EQ(groundShare(384, 64, 64, 64), 1.0) << "in sight";
-    const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : at(x, y) == groundAt(x, y); };
+    EXPECT_EQ(share(Ground, 384, 64, 64, 64), 1.0) << "in sight";
+    const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : ground(x, y); };
     EXPECT_EQ(share(80, 336, 32, 32, halfFogged), 1.0) << "seen before: every other pixel fogged";
     EXPECT_EQ(share(720, 336, 32, 32, fogDark), 1.0) << "never seen";
 
-    BITMAP* before = create_bitmap(800, 700);
-    blit(game->backBuffer, before, 0, 0, 0, 0, 800, 700);
     SoundBoard& sound = *game->sound;
     const int cornerX[4] = {225, 575, 225, 575};  // the 350-px window's corners on the screen
     const int cornerY[4] = {175, 175, 525, 525};
@@ -315,8 +233,7 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
             sound.ringLevel[k] = k < 4 ? 4 : 3;
         }
         game->draw();
-        int stray = 0;
-        int missing = 0;
+        int wrong = 0;
         for (int y = 0; y < 700; ++y)
             for (int x = 0; x < 800; ++x) {
                 // Off the nearest circle, and into the window past its cut corners (105 px deep).
@@ -326,17 +243,14 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
                     off = std::min(off, std::abs(std::hypot(x - cornerX[k], y - cornerY[k]) - radius));
                     depth = std::min(depth, std::abs(x - cornerX[k]) + std::abs(y - cornerY[k]) - 105);
                 }
-                const bool changed = at(x, y) != headless::rgbAt(before, x, y);
-                stray += changed && (at(x, y) != headless::rgb16(240, 200, 200) || off > 1.5 || depth < -2);
-                missing += !changed && off < 0.25 && depth > 3;
+                const bool ring = at(x, y) == headless::rgb16(240, 200, 200);
+                wrong += ring ? off > 1.5 || depth < -2 : off < 0.25 && depth > 3;
             }
-        EXPECT_EQ(stray, 0) << "radius " << radius;
-        EXPECT_EQ(missing, 0) << "radius " << radius;
+        EXPECT_EQ(wrong, 0) << "rings off their circles or outside the window, radius " << radius;
     }
-    destroy_bitmap(before);
 }
 
-TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
+TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemAndOnlySpaceRespawns)
 {
     startQuietSmallLevel();
     game->orks->health[0] = 2;  // one living ork, one dagger in hand and one grave
@@ -347,28 +261,40 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
     mouse_y = 200;
     game->update();
     game->draw();
-    EXPECT_EQ(shown(game->screens->headIcon, 0, 0), 1.0) << "from the left";
-    EXPECT_EQ(shown(game->screens->daggerIcon, 800 - 19, 0), 1.0) << "from the right, 19 px apart";
-    EXPECT_EQ(shown(game->screens->graveIcon, 433, 0), 1.0) << "centred on 500, 133 px apart";
+    EXPECT_TRUE(shows(game->screens->headIcon, 0, 0)) << "from the left";
+    EXPECT_TRUE(shows(game->screens->daggerIcon, 800 - 19, 0)) << "from the right, 19 px apart";
+    EXPECT_TRUE(shows(game->screens->graveIcon, 433, 0)) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
     BITMAP* crosshair = game->crosshairSprite;
-    EXPECT_EQ(shown(crosshair, 268 - crosshair->w / 2, 168 - crosshair->h / 2), 1.0) << "centred 32 px up and left";
+    EXPECT_TRUE(shows(crosshair, 268 - crosshair->w / 2, 168 - crosshair->h / 2)) << "centred 32 px up and left";
     // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
     const int black = headless::rgb16(0, 0, 0);
-    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
-    EXPECT_GT(colourShare(black, 0, 7, 800, 8), 0.05) << "the level keys";
-    EXPECT_GT(colourShare(black, 324, 22, 152, 8), 0.2) << "the respawn line";
-    EXPECT_EQ(colourShare(black, 0, 22, 324, 10) + colourShare(black, 476, 22, 324, 10), 0.0);
+    EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
+    EXPECT_GT(share(black, 0, 7, 800, 8), 0.05) << "the level keys";
+    EXPECT_GT(share(black, 324, 22, 152, 8), 0.2) << "the respawn line";
+    EXPECT_EQ(share(black, 0, 22, 324, 10) + share(black, 476, 22, 324, 10), 0.0);
 
-    EXPECT_EQ(colourShare(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
+    EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
+
+    game->elf->facing = 12.5;
+    game->elf->position->x -= 100;
+    mouse_x = 100;
+    game->update();
+    EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
+    EXPECT_EQ(game->elf->facing, 12.5) << "the dead keep their facing";
+    tickWith(KEY_SPACE);
+    EXPECT_FALSE(game->elf->dead);
+    EXPECT_EQ(game->elf->position->x, EntranceXY) << "back at the entrance";
+    EXPECT_EQ(game->elf->daggers->state[3], InHand) << "with every dagger";
+    tickWith(KEY_SPACE);
+    EXPECT_EQ(game->deaths, 2) << "one more death counted, and Space does nothing while alive";
 
     for (int state : {Intro, Victory}) {  // the panel covers (90, 90) to (710, 610), its picture at the right
         game->screens->state = state;
         game->draw();
         BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
-        ASSERT_NE(picture, nullptr) << state;
-        EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
+        EXPECT_TRUE(shows(picture, 710 - picture->w, 350 - picture->h / 2)) << state;
         EXPECT_EQ(at(90, 90) + at(710, 610), 0);
         EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
     }
@@ -377,9 +303,9 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThem)
     game->editorMode = true;
     const int white = headless::rgb16(255, 255, 255);
     game->draw();
-    EXPECT_EQ(colourShare(white, 0, 676, 800, 8), 0.0);
+    EXPECT_EQ(share(white, 0, 676, 800, 8), 0.0);
     key[KEY_O] = 1;
     game->editSegments();
     game->draw();
-    EXPECT_GT(colourShare(white, 0, 676, 800, 8), 0.0) << "the notice";
+    EXPECT_GT(share(white, 0, 676, 800, 8), 0.0) << "the notice";
 }

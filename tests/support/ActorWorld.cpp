@@ -1,16 +1,8 @@
 #include "support/ActorWorld.h"
 
 #include "support/Headless.h"
-#include "support/Point.h"
 
 ActorWorld::ActorWorld()
-    : game(new Game()),
-      map(game->tileMap.get()),
-      view(game->view.get()),
-      sound(game->sound.get()),
-      horde(game->orks.get()),
-      elf(game->elf.get()),
-      buffer(game->backBuffer)
 {
     for (auto& column : map->tiles)
         for (Tile& tile : column)
@@ -29,16 +21,6 @@ void ActorWorld::placeOrk(int i, double x, double y)
     horde->health[i] = 2;
 }
 
-void ActorWorld::placeElf(double x, double y)
-{
-    elf->position->copyFrom(at(x, y));
-}
-
-void ActorWorld::listenAt(double x, double y)
-{
-    view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2));
-}
-
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
     destroy_bitmap(slot);
@@ -50,6 +32,5 @@ void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool 
 
 bool ActorWorld::shows(double x, double y, int rgb) const
 {
-    const int drawn = headless::rgbAt(buffer, static_cast<int>(x), static_cast<int>(y));
-    return drawn == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
+    return headless::rgbAt(buffer, int(x), int(y)) == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
 }

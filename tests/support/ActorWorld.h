@@ -5,27 +5,28 @@
 #include <memory>
 
 #include "core/Game.h"
+#include "support/Point.h"
 
 // A real Game, wired by its own constructor, with the map cleared to open
 // floor, no ork active and the elf alive at (3000, 3000) without the bag:
 // tests place the actors they need.
 class ActorWorld {
 public:
-    std::unique_ptr<Game> game;
-    TileMap* map;
-    View* view;
-    SoundBoard* sound;
-    OrkHorde* horde;
-    Elf* elf;
-    BITMAP* buffer;
+    std::unique_ptr<Game> game{new Game()};
+    TileMap* map = game->tileMap.get();
+    View* view = game->view.get();
+    SoundBoard* sound = game->sound.get();
+    OrkHorde* horde = game->orks.get();
+    Elf* elf = game->elf.get();
+    BITMAP* buffer = game->backBuffer;
 
     ActorWorld();
 
     // A living ork in slot i, standing (its target is its own position).
     void placeOrk(int i, double x, double y);
-    void placeElf(double x, double y);
+    void placeElf(double x, double y) { elf->position->copyFrom(at(x, y)); }
     // Puts the hearing point (the screen centre) at (x, y).
-    void listenAt(double x, double y);
+    void listenAt(double x, double y) { view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2)); }
     // Replaces a picture of the Game (which frees it at the end) by a 16-bit
     // one of the given size in the mask colour with a 5 x 5 mark of colour
     // rgb centred on (x, y); whole = true fills it all with rgb instead.

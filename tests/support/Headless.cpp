@@ -7,9 +7,7 @@
 
 namespace headless {
 
-namespace {
-GFX_DRIVER fakeDriver;
-}
+static GFX_DRIVER fakeDriver;
 
 void start()
 {
@@ -34,17 +32,11 @@ void releaseInput()
     mouse_b = 0;
 }
 
-int rgbAt(BITMAP* bitmap, int x, int y)
-{
-    int c = getpixel(bitmap, x, y);
-    return (getr16(c) << 16) | (getg16(c) << 8) | getb16(c);
-}
+static int rgbOf(int c) { return (getr16(c) << 16) | (getg16(c) << 8) | getb16(c); }
 
-int rgb16(int r, int g, int b)
-{
-    int c = makecol16(r, g, b);
-    return (getr16(c) << 16) | (getg16(c) << 8) | getb16(c);
-}
+int rgbAt(BITMAP* bitmap, int x, int y) { return rgbOf(getpixel(bitmap, x, y)); }
+
+int rgb16(int r, int g, int b) { return rgbOf(makecol16(r, g, b)); }
 
 bool savePng(BITMAP* bitmap, const char* pngPath)
 {

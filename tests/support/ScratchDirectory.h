@@ -7,17 +7,14 @@
 // files a test makes never mix with the game's data; the previous working
 // directory comes back afterwards.
 struct ScratchDirectory {
-    ScratchDirectory() { std::filesystem::current_path(path); }
+    const std::filesystem::path previous = std::filesystem::current_path();
+    char path[32] = "/tmp/orkcave-test-XXXXXX";
+
+    ScratchDirectory() { std::filesystem::current_path(mkdtemp(path)); }
     ~ScratchDirectory()
     {
         std::filesystem::current_path(previous);
         std::error_code ignored;
         std::filesystem::remove_all(path, ignored);
     }
-
-    const std::filesystem::path previous = std::filesystem::current_path();
-    const std::filesystem::path path = [] {
-        char pattern[] = "/tmp/orkcave-test-XXXXXX";
-        return std::filesystem::path(mkdtemp(pattern));
-    }();
 };
