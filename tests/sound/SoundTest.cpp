@@ -4,6 +4,7 @@
 #include <iterator>
 #include <numeric>
 #include <string>
+#include <tuple>
 
 #include "support/ActorWorld.h"
 #include "support/Point.h"
@@ -121,5 +122,30 @@ TEST(Heard, EachEventPlaysItsSampleAtTheVolumeItsRangeGives)
         EXPECT_EQ(played, e.file ? 1 : 0) << e.event;
         EXPECT_TRUE(!e.file || holds(world.sound->samples[e.sample], e.file)) << e.event;
         EXPECT_EQ(world.sound->lastVolume, e.volume) << e.event;
+    }
+}
+// Over one 17-tick step cycle a walking ork is heard at its phases 9 and 1,
+// eight ticks apart; one winding up a strike only at 9; a corpse never.
+TEST(Heard, AWalkingOrkSoundsTwiceAStepCycleOneWindingUpOnceACorpseNever)
+{
+    for (auto [health, attackTimer, expected] : {std::tuple{2, 0, "7 15 "}, {2, 100, "7 "}, {0, 0, ""}}) {
+        ActorWorld world;
+        world.listenAt(1150, 1000);
+        for (auto& column : world.map->tiles)
+            for (Tile& tile : column)
+                tile.debris = 3;
+        world.placeOrk(0, 1000, 1000);
+        world.horde->target[0]->x = 2000;
+        world.horde->health[0] = health;
+        world.horde->attackTimer[0] = attackTimer;
+        world.horde->stepTimer[0] = 0;  // wraps to 16 on the first tick
+        std::string heard;
+        for (int tick = 0; tick < 17; ++tick) {
+            const int before = world.sound->playedCount[FirstDebrisStep + 3];
+            world.horde->update();
+            world.horde->perceive(0);
+            heard += world.sound->playedCount[FirstDebrisStep + 3] > before ? std::to_string(tick) + " " : "";
+        }
+        EXPECT_EQ(heard, std::string(expected)) << "health " << health << ", attack timer " << attackTimer;
     }
 }
