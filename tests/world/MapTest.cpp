@@ -3,8 +3,6 @@
 #include <array>
 #include <cmath>
 #include <tuple>
-#include <cstdlib>
-#include <filesystem>
 #include <fstream>
 #include <map>
 #include <set>
@@ -12,7 +10,6 @@
 
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
-#include "support/Point.h"
 #include "support/ScratchDirectory.h"
 
 namespace {
