@@ -75,7 +75,7 @@ struct GameTest : testing::Test {
 
     std::unique_ptr<Game> game{new Game()};
 };
-constexpr int Ground = -1;
+constexpr int Ground = -1, Black = 0;  // for share(): the ground's pictures, or black
 }
 
 TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTickAndLevelKeysBuildTheirSizeInAnyState)
@@ -137,13 +137,12 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
 {
     buildOpenCave();
     OrkHorde& orks = *game->orks;
-    DaggerSet& daggers = *game->elf->daggers;
     tileOnScreen(1, 11).kind = Water;  // its corner at (64, 704), its picture 32 px up and left
     tileOnScreen(4, 11).kind = Rock;
     tileOnScreen(7, 10).debris = 2;
     putOnScreen(*game->bagPosition, 560, 660);
-    daggers.state[0] = Flying;
-    putOnScreen(*daggers.position[0], 740, 650);  // heading 0: the art upright
+    game->elf->daggers->state[0] = Flying;
+    putOnScreen(*game->elf->daggers->position[0], 740, 650);  // heading 0: the art upright
     putOnScreen(*orks.pos[0], 40, 300);
     putOnScreen(*orks.target[0], 40, 270);  // straight up: the corpse lies upright
     // A fresh print in the elf's sight, upright after the art's 90 units; its age picks the picture.
@@ -159,7 +158,7 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
         {"rock", game->tileMap->rock, 224, 672},
         {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
         {"the bag", game->bagSprite, 528, 628},
-        {"a flying dagger", daggers.sprite, 724, 634},
+        {"a flying dagger", game->elf->daggers->sprite, 724, 634},
         {"a corpse", orks.deadSprite, -10, 200},
         {"a print", orks.footprintSprites[0], 333, 47}};
     for (auto [what, picture, left, top] : expected)
@@ -234,14 +233,13 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
     EXPECT_TRUE(shows(game->screens->graveIcon, 433, 0)) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
-    BITMAP* crosshair = game->crosshairSprite;
-    EXPECT_TRUE(shows(crosshair, 268 - crosshair->w / 2, 168 - crosshair->h / 2)) << "centred 32 px up and left";
+    // The crosshair is centred 32 px up and left of the mouse.
+    EXPECT_TRUE(shows(game->crosshairSprite, 268 - game->crosshairSprite->w / 2, 168 - game->crosshairSprite->h / 2));
     // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
-    const int black = headless::rgb16(0, 0, 0);
     EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
-    EXPECT_GT(share(black, 0, 7, 800, 8), 0.05) << "the level keys";
-    EXPECT_GT(share(black, 324, 22, 152, 8), 0.2) << "the respawn line";
-    EXPECT_EQ(share(black, 0, 22, 324, 10) + share(black, 476, 22, 324, 10), 0.0);
+    EXPECT_GT(share(Black, 0, 7, 800, 8), 0.05) << "the level keys";
+    EXPECT_GT(share(Black, 324, 22, 152, 8), 0.2) << "the respawn line";
+    EXPECT_EQ(share(Black, 0, 22, 324, 10) + share(Black, 476, 22, 324, 10), 0.0);
 
     EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";
 
