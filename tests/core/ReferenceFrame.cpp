@@ -1,10 +1,7 @@
 #include "ReferenceFrame.h"
 
-#include <allegro.h>
-
-#include <cstdint>
-
 #include "core/Game.h"
+#include "support/Point.h"
 
 namespace {
 void drawPicture(BITMAP* target, BITMAP* picture, double x, double y)
@@ -24,14 +21,10 @@ template <typename Visit>
 void walkGrid(Game& game, Visit visit)
 {
     View& view = *game.view;
-    Vector cursor;
     for (int cy = -64; cy < SCREEN_H + 64; cy += TileMap::TileSize)
-        for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize) {
-            cursor.x = cx;
-            cursor.y = cy;
-            visit(game.tileMap->tileAt(view.toWorld(cursor)), cx - scrollOffset(view.origin->x) - 32,
+        for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize)
+            visit(game.tileMap->tileAt(view.toWorld(at(cx, cy))), cx - scrollOffset(view.origin->x) - 32,
                   cy - scrollOffset(view.origin->y) - 32);
-        }
 }
 }
 

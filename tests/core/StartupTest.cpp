@@ -2,8 +2,6 @@
 
 #include <allegro.h>
 
-#include <string>
-
 #include "core/Startup.h"
 
 // A start-up whose library calls are logged in one line; any one can be made to fail.
