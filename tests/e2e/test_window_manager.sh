@@ -10,7 +10,6 @@ source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
 openbox >"$E2E_TMP/openbox.log" 2>&1 &  # it ends with Xvfb
 e2e_until 20 wmctrl -m >/dev/null 2>&1 || e2e_fail "openbox did not start"
-shots=${ORKCAVE_SHOTS:-$E2E_TMP}
 copy="$E2E_TMP/game"
 cp -r "$GAME_DIR" "$copy"
 saved="$copy/maps/seg.txt"
@@ -31,8 +30,7 @@ open() {
 # close TITLE: the close button must end the program with exit code 0.
 close() {
   wmctrl -F -c "$1"
-  code=$(e2e_wait_exit 5)
-  [ "$code" = 0 ] || e2e_fail "$1: exit code $code after the close button"
+  [ "$(e2e_wait_exit 5)" = 0 ] || e2e_fail "$1: no exit code 0 after the close button"
 }
 now="$E2E_TMP/now.png"
 differ() { compare -metric AE "$@" null: 2>&1 || true; }
@@ -48,14 +46,14 @@ still() {
 }
 
 open orkcave "Ork Cave"
-import -window "$win" "$shots/intro.png"
+import -window "$win" "${ORKCAVE_SHOTS:-$E2E_TMP}/intro.png"
 e2e_hold F1 0.5
 xlogo -geometry 150x150+860+10 2>/dev/null &  # beside the game, covering none of it
 xdotool windowactivate --sync "$(e2e_wait_window xlogo)"
 still 2 || e2e_fail "the game went on in the background"
 xdotool windowactivate --sync "$win"
 ! still 0.5 || e2e_fail "the game did not go on in front again"
-cp "$now" "$shots/play.png"
+cp "$now" "${ORKCAVE_SHOTS:-$E2E_TMP}/play.png"
 close "Ork Cave"
 
 open orkcave-editor "Ork Cave Segment Editor"
