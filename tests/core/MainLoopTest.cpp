@@ -1,7 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <allegro.h>
-
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/TickClock.h"
@@ -35,8 +33,8 @@ TEST(MainLoop, TickClockRaisesEveryFourteenthInterruptAndNoneInTheBackground)
     interrupts(14 * 5);
     releaseTicks();
     interrupts(13);
-    EXPECT_FALSE(tickPending) << "the tick raised before the switch, the 13 interrupts counted before it and "
-                                 "all during it are gone";
+    // The tick raised before the switch, the 13 interrupts counted before it and all during it are gone.
+    EXPECT_FALSE(tickPending);
     interrupts(1);
     EXPECT_TRUE(tickPending);
 }

@@ -1,10 +1,7 @@
 #include "ReferenceFrame.h"
 
-#include <allegro.h>
-
-#include <cstdint>
-
 #include "core/Game.h"
+#include "support/Point.h"
 
 namespace {
 void drawPicture(BITMAP* target, BITMAP* picture, double x, double y)
@@ -23,15 +20,10 @@ int scrollOffset(double origin)
 template <typename Visit>
 void walkGrid(Game& game, Visit visit)
 {
-    View& view = *game.view;
-    Vector cursor;
     for (int cy = -64; cy < SCREEN_H + 64; cy += TileMap::TileSize)
-        for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize) {
-            cursor.x = cx;
-            cursor.y = cy;
-            visit(game.tileMap->tileAt(view.toWorld(cursor)), cx - scrollOffset(view.origin->x) - 32,
-                  cy - scrollOffset(view.origin->y) - 32);
-        }
+        for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize)
+            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))), cx - scrollOffset(game.view->origin->x) - 32,
+                  cy - scrollOffset(game.view->origin->y) - 32);
 }
 }
 

@@ -67,7 +67,6 @@ e2e_wait_window() {
   cat "$E2E_TMP/window"
 }
 e2e_drawn() {
-  [ ! -s "$E2E_TMP/exitcode" ] || e2e_fail "exited with code $(cat "$E2E_TMP/exitcode"), no window $1"
   xdotool search --name "^$1\$" 2>/dev/null | tail -n 1 >"$E2E_TMP/window" || return 1
   [ "$(import -window "$(cat "$E2E_TMP/window")" -format %k info: 2>/dev/null || echo 0)" -gt 1 ]
 }
@@ -81,8 +80,8 @@ e2e_wait_exit() {
 # e2e_quit WHAT: Escape must end the program with exit code 0 within 1 s.
 e2e_quit() {
   xdotool keydown Escape
-  local code
-  code=$(e2e_wait_exit 1)
+  # A game still running prints no code, which fails the comparison below.
+  local code=$(e2e_wait_exit 1)
   xdotool keyup Escape
   [ "$code" = 0 ] || e2e_fail "$1 gave exit code $code after Escape"
 }

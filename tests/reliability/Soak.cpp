@@ -1,7 +1,5 @@
 #include "reliability/Soak.h"
 
-#include <allegro.h>
-
 #include <algorithm>
 #include <cmath>
 #include <random>
@@ -11,9 +9,8 @@
 
 namespace {
 // Orks stay near the grid: probes off it read rock and push them back, and
-// separation moves one by at most 60 px, so a tile of slack is plenty.
+// separation moves one by at most 60 px, so a tile of slack (ork places) is plenty.
 constexpr double GridPixels = TileMap::GridSize * TileMap::TileSize;
-constexpr double Slack = TileMap::TileSize;
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
 constexpr int MoveKeys[] = {KEY_W, KEY_A, KEY_S, KEY_D};
 
@@ -22,9 +19,10 @@ bool within(double value, double low, double high)
     return low <= value && value <= high;
 }
 
-bool finite(const Vector& v)
+// A finite point inside the grid widened by slack on every side.
+bool onGrid(const Vector& v, double slack)
 {
-    return std::isfinite(v.x) && std::isfinite(v.y) && std::isfinite(v.z);
+    return std::isfinite(v.z) && within(v.x, -slack, GridPixels + slack) && within(v.y, -slack, GridPixels + slack);
 }
 
 // What must hold after every tick, whatever the player does: "" or the first break.
@@ -32,21 +30,16 @@ std::string findBrokenInvariant(const Game& game)
 {
     const Elf& elf = *game.elf;
     const OrkHorde& orks = *game.orks;
-    if (!within(game.screens->state, Playing, Victory) || game.deaths < 0 || game.tileMap->outsideTile->kind != Rock)
-        return "screen, deaths or off-grid rock";
     // Rock pushes the elf back before it comes to rest, and off the grid is rock.
-    if (!finite(*elf.position) || !std::isfinite(elf.facing) || !within(elf.position->x, 0, GridPixels)
-        || !within(elf.position->y, 0, GridPixels) || game.tileMap->tileAt(*elf.position).kind == Rock)
-        return "elf off the grid or inside rock";
-    if (!within(elf.throwCooldown, 0, 14) || !within(elf.daggers->inHandCount, 0, 10))
-        return "elf's counters";
+    if (!within(game.screens->state, Playing, Victory) || game.deaths < 0 || game.tileMap->outsideTile->kind != Rock
+        || !onGrid(*elf.position, 0) || !std::isfinite(elf.facing) || game.tileMap->tileAt(*elf.position).kind == Rock
+        || !within(elf.throwCooldown, 0, 14) || !within(elf.daggers->inHandCount, 0, 10))
+        return "screen, deaths, off-grid rock, or the elf's place or counters";
     int living = 0;
     for (int i = 0; i < orks.count; ++i) {
         living += orks.health[i] > 0;
-        if (!within(orks.health[i], 0, 2) || !within(orks.chargeTimer[i], 0, 30)
-            || !within(orks.attackTimer[i], 0, 18) || !within(orks.stepTimer[i], 0, 16)
-            || !finite(*orks.pos[i]) || !within(orks.pos[i]->x, -Slack, GridPixels + Slack)
-            || !within(orks.pos[i]->y, -Slack, GridPixels + Slack))
+        if (!within(orks.health[i], 0, 2) || !within(orks.chargeTimer[i], 0, 30) || !within(orks.attackTimer[i], 0, 18)
+            || !within(orks.stepTimer[i], 0, 16) || !onGrid(*orks.pos[i], TileMap::TileSize))
             return "ork " + std::to_string(i) + ": health, timers or place";
     }
     // The horde counts the living after its orks move, on every tick of play.
@@ -104,10 +97,9 @@ SoakReport runSoak(Game& game, long ticks, int drawEvery, uint32_t seed, const s
         const int wasDeaths = game.deaths;
         game.update();
         report.ticksRun = tick + 1;
-        if (!levelKey) {
-            report.respawns += game.deaths - wasDeaths;
-            report.orkKills += std::max(0, wasAlive - game.orks->aliveCount);
-        }
+        // A level key starts afresh: its changes are neither deaths nor kills.
+        report.respawns += levelKey ? 0 : game.deaths - wasDeaths;
+        report.orkKills += levelKey ? 0 : std::max(0, wasAlive - game.orks->aliveCount);
         report.problem = findBrokenInvariant(game);
         if (report.problem.empty() && tick % drawEvery == 0) {
             game.draw();

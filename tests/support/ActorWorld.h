@@ -1,9 +1,5 @@
 #pragma once
 
-#include <allegro.h>
-
-#include <memory>
-
 #include "core/Game.h"
 #include "support/Point.h"
 

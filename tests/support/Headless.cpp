@@ -2,9 +2,6 @@
 
 #include "tools/pngfile/PngFile.h"
 
-#include <cerrno>
-#include <cstdlib>
-
 namespace headless {
 
 static GFX_DRIVER fakeDriver;
@@ -38,9 +35,6 @@ int rgbAt(BITMAP* bitmap, int x, int y) { return rgbOf(getpixel(bitmap, x, y)); 
 
 int rgb16(int r, int g, int b) { return rgbOf(makecol16(r, g, b)); }
 
-bool savePng(BITMAP* bitmap, const char* pngPath)
-{
-    return ::savePng(bitmap, pngPath);
-}
+bool savePng(BITMAP* bitmap, const char* pngPath) { return ::savePng(bitmap, pngPath); }
 
 }

@@ -7,10 +7,9 @@ set -u
 dir=$(mktemp -d)
 trap 'rm -rf "$dir"' EXIT
 for file in textures/rock.bmp sounds/splat.wav; do
-  rm -rf "$dir/game"
-  mkdir -p "$dir/game/textures" "$dir/game/sounds"
-  ln -s /dev/full "$dir/game/$file"
-  message=$("$1" "$dir/game" 2>&1) && { echo "FAIL: exit code 0 with $file unwritten"; exit 1; }
+  mkdir -p "$dir/$file/textures" "$dir/$file/sounds"  # a folder of its own
+  ln -s /dev/full "$dir/$file/$file"
+  message=$("$1" "$dir/$file" 2>&1) && { echo "FAIL: exit code 0 with $file unwritten"; exit 1; }
   [[ "$message" == *"cannot write"*"${file#*/}"* ]] || { echo "FAIL: the message does not name $file: $message"; exit 1; }
 done
 echo "PASS: an unwritable picture and sample each stop the generator, named"
