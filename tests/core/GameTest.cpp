@@ -259,7 +259,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
         BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
         EXPECT_TRUE(shows(picture, 710 - picture->w, 350 - picture->h / 2)) << state;
         EXPECT_EQ(at(90, 90) + at(710, 610), 0);
-        EXPECT_NE(at(89, 300) * at(711, 300) * at(300, 611), 0);
+        EXPECT_TRUE(at(89, 300) && at(711, 300) && at(300, 611));
     }
 
     ScratchDirectory scratch;  // no maps folder: the save fails, and the editor says so
