@@ -47,6 +47,7 @@ const Case Cases[] = {
     {"textures//head.bmp", {field(28, 8, 2), field(10, 54 + 1024)}, ""},
     {"sounds/bone.wav", {field(8, 0)}, "Unreadable data file: % (not a RIFF WAVE file)"},
     {"sounds/bone.wav", {field(8, 2, 2, "fmt ")}, "Unreadable data file: % (not uncompressed PCM sound)"},
+    {"sounds/bone.wav", {field(12, 0, 4, "fmt ")}, "Unreadable data file: % (impossible sample rate)"},
     {"sounds/bone.wav", {field(4, 0x7FFFFFF0u, 4, "fmt ")}, "Unreadable data file: % (chunk runs past the end)"},
     {"sounds/bone.wav", {field(4, 0x7FFFFFF0u, 4, "data")}, "Unreadable data file: % (truncated sound data)"},
     // Allegro's loader skips no pad bytes, and leaks all but the last block of sound data.
