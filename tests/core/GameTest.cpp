@@ -63,11 +63,15 @@ struct GameTest : testing::Test {
     {
         return share(x0, y0, w, h, [&](int x, int y) { return rgb < 0 ? ground(x, y) : at(x, y) == rgb; });
     }
-    // Whether the frame shows every opaque on-screen pixel of the picture, its top-left corner at (left, top).
-    bool shows(BITMAP* picture, int left, int top) const
+    // Whether the frame shows every opaque on-screen pixel of the picture, its top-left corner at (left, top),
+    // where no opaque pixel of the picture drawn above it at the same place covers it.
+    bool shows(BITMAP* picture, int left, int top, BITMAP* above = nullptr) const
     {
+        const auto opaque = [&](BITMAP* p, int x, int y) {
+            return p && getpixel(p, x - left, y - top) != makecol(255, 0, 255);
+        };
         return share(left, top, picture->w, picture->h, [&](int x, int y) {
-                   const bool transparent = getpixel(picture, x - left, y - top) == makecol(255, 0, 255);
+                   const bool transparent = !opaque(picture, x, y) || opaque(above, x, y);
                    const bool offScreen = getpixel(game->backBuffer, x, y) < 0;
                    return transparent || offScreen || at(x, y) == headless::rgbAt(picture, x - left, y - top);
                }) == 1.0;
@@ -153,16 +157,18 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     putOnScreen(*game->elf->eyePoint, 500, 460);
     game->elf->facing = 0.0;
     game->draw();
-    const std::tuple<const char*, BITMAP*, int, int> expected[] = {
-        {"water", game->tileMap->water, 32, 672},
-        {"rock", game->tileMap->rock, 224, 672},
-        {"debris 2", game->debrisTable->debrisSprites[2], 448, 640},
-        {"the bag", game->bagSprite, 528, 628},
-        {"a flying dagger", game->elf->daggers->sprite, 724, 634},
-        {"a corpse", orks.deadSprite, -10, 200},
-        {"a print", orks.footprintSprites[0], 333, 47}};
-    for (auto [what, picture, left, top] : expected)
-        EXPECT_TRUE(shows(picture, left, top)) << what;
+    const std::tuple<const char*, BITMAP*, int, int, BITMAP*> expected[] = {
+        {"water", game->tileMap->water, 32, 672, nullptr},
+        {"the water's fade", game->tileMap->waterFade, 32, 672, game->tileMap->water},
+        {"rock", game->tileMap->rock, 224, 672, nullptr},
+        {"the rock's fade", game->tileMap->rockFade, 224, 672, game->tileMap->rock},
+        {"debris 2", game->debrisTable->debrisSprites[2], 448, 640, nullptr},
+        {"the bag", game->bagSprite, 528, 628, nullptr},
+        {"a flying dagger", game->elf->daggers->sprite, 724, 634, nullptr},
+        {"a corpse", orks.deadSprite, -10, 200, nullptr},
+        {"a print", orks.footprintSprites[0], 333, 47, nullptr}};
+    for (auto [what, picture, left, top, above] : expected)
+        EXPECT_TRUE(shows(picture, left, top, above)) << what;
     game->elf->stealthHeld = true;  // the sneaking elf lets every even row of its picture through
     game->draw();
     EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || ground(x, y); }), 1.0);
