@@ -276,4 +276,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
         game->draw();
         EXPECT_EQ(share(headless::rgb16(255, 255, 255), 0, 676, 800, 8) > 0, pressed == 1) << "the notice";
     }
+    game->editorNoticeTicks = 1;  // its last tick still shows it
+    game->draw();
+    EXPECT_GT(share(headless::rgb16(255, 255, 255), 0, 676, 800, 8), 0);
 }
