@@ -225,3 +225,22 @@ TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdges
                             {900.1, 500.0, false}, {500.0, 199.9, false}, {500.0, 900.1, false}})
         EXPECT_EQ(world.view->isOnScreen(at(x, y)), on) << x << ", " << y;
 }
+
+TEST_F(Perception, RevealSamplesHalfATileOffTheViewerAndMarksWhatIsCloseEvenOutsideTheCone)
+{
+    fill(Floor);
+    sight.reveal(at(640, 640), 0, 2000, 181);
+    // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
+    // along the viewer's row.
+    EXPECT_EQ(tile(0, 10).visibility, Unseen);
+    EXPECT_EQ(tile(1, 10).visibility, InSight);
+    EXPECT_EQ(tile(19, 10).visibility, Unseen);
+    fill(Floor);
+    tile(10, 9).visibility = Seen;
+    tile(9, 10).visibility = Unreachable;
+    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
+    EXPECT_EQ(tile(9, 9).visibility, InSight);
+    EXPECT_EQ(tile(10, 11).visibility, Unseen);
+    EXPECT_EQ(tile(10, 9).visibility, InSight);
+    EXPECT_EQ(tile(9, 10).visibility, Unreachable);
+}
