@@ -163,7 +163,7 @@ TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysS
 
 // Water, rock, litter and fog are placed and checked in whole frames; the
 // dirt is checked here under an origin that is no multiple of its 128 px.
-TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOrigin)
+TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOriginAndOversizedWaterSitsOnItsTileUnderAnyOrigin)
 {
     world.paint(map.dirt, 128, 128, Mark, 40, 40, false);
     view.origin->copyFrom(at(-10, 5));
@@ -172,4 +172,8 @@ TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOrigin)
         EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
         EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
     }
+    world.paint(map.water, 200, 200, Mark, 40, 40, false);  // oversized: drawn one picture at a time
+    tile(2, 1).kind = Water;  // its corner on screen at (138, 59), its picture 32 px up and left
+    map.drawWaterAndRock(view);
+    EXPECT_TRUE(world.shows(106 + 40, 27 + 40, Mark));
 }
