@@ -63,9 +63,9 @@ struct GameTest : testing::Test {
     {
         return share(x0, y0, w, h, [&](int x, int y) { return rgb < 0 ? ground(x, y) : at(x, y) == rgb; });
     }
-    // Whether the frame shows every opaque on-screen pixel of the picture, its top-left corner at (left, top),
-    // where no opaque pixel of the picture drawn above it at the same place covers it.
-    bool shows(BITMAP* picture, int left, int top, BITMAP* above = nullptr) const
+    // Share of the picture's box where the frame shows its opaque on-screen pixels, its top-left corner at
+    // (left, top), but for those that an opaque pixel of the picture drawn above it at the same place covers.
+    double shown(BITMAP* picture, int left, int top, BITMAP* above = nullptr) const
     {
         const auto opaque = [&](BITMAP* p, int x, int y) {
             return p && getpixel(p, x - left, y - top) != makecol(255, 0, 255);
@@ -74,7 +74,7 @@ struct GameTest : testing::Test {
                    const bool transparent = !opaque(picture, x, y) || opaque(above, x, y);
                    const bool offScreen = getpixel(game->backBuffer, x, y) < 0;
                    return transparent || offScreen || at(x, y) == headless::rgbAt(picture, x - left, y - top);
-               }) == 1.0;
+               });
     }
 
     std::unique_ptr<Game> game{new Game()};
@@ -168,7 +168,7 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
         {"a corpse", orks.deadSprite, -10, 200, nullptr},
         {"a print", orks.footprintSprites[0], 333, 47, nullptr}};
     for (auto [what, picture, left, top, above] : expected)
-        EXPECT_TRUE(shows(picture, left, top, above)) << what;
+        EXPECT_EQ(shown(picture, left, top, above), 1.0) << what;
     game->elf->stealthHeld = true;  // the sneaking elf lets every even row of its picture through
     game->draw();
     EXPECT_EQ(share(711, 290, 89, 140, [&](int x, int y) { return y % 2 || ground(x, y); }), 1.0);
@@ -198,6 +198,13 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : ground(x, y); };
     EXPECT_EQ(share(80, 336, 32, 32, halfFogged), 1.0) << "seen before: every other pixel fogged";
     EXPECT_EQ(share(720, 336, 32, 32, fogDark), 1.0) << "never seen";
+    OrkHorde& orks = *game->orks;
+    orks.health[0] = 2;  // alive, walking up the screen in the elf's sight
+    putOnScreen(*orks.pos[0], 400, 230);
+    putOnScreen(*orks.target[0], 400, 0);
+    game->draw();
+    ASSERT_TRUE(orks.orkSprites[0]);
+    EXPECT_GT(shown(orks.orkSprites[0], 350, 130), 0.99) << "a living ork, but for the fog's soft edge";
 
     SoundBoard& sound = *game->sound;
     const int cornerX[4] = {225, 575, 225, 575}, cornerY[4] = {175, 175, 525, 525};  // the 350-px window's corners
@@ -234,13 +241,13 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
     mouse_y = 200;
     game->update();
     game->draw();
-    EXPECT_TRUE(shows(game->screens->headIcon, 0, 0)) << "from the left";
-    EXPECT_TRUE(shows(game->screens->daggerIcon, 800 - 19, 0)) << "from the right, 19 px apart";
-    EXPECT_TRUE(shows(game->screens->graveIcon, 433, 0)) << "centred on 500, 133 px apart";
+    EXPECT_EQ(shown(game->screens->headIcon, 0, 0), 1.0) << "from the left";
+    EXPECT_EQ(shown(game->screens->daggerIcon, 800 - 19, 0), 1.0) << "from the right, 19 px apart";
+    EXPECT_EQ(shown(game->screens->graveIcon, 433, 0), 1.0) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
     // The crosshair is centred 32 px up and left of the mouse.
-    EXPECT_TRUE(shows(game->crosshairSprite, 268 - game->crosshairSprite->w / 2, 168 - game->crosshairSprite->h / 2));
+    EXPECT_EQ(shown(game->crosshairSprite, 268 - game->crosshairSprite->w / 2, 168 - game->crosshairSprite->h / 2), 1.0);
     // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
     EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
     EXPECT_GT(share(Black, 0, 7, 800, 8), 0.05) << "the level keys";
@@ -263,7 +270,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
         game->screens->state = state;
         game->draw();
         BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
-        EXPECT_TRUE(shows(picture, 710 - picture->w, 350 - picture->h / 2)) << state;
+        EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
         EXPECT_EQ(at(90, 90) + at(710, 610), 0);
         EXPECT_TRUE(at(89, 300) && at(711, 300) && at(300, 611));
     }
