@@ -271,6 +271,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
         game->draw();
         BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
         EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
+        EXPECT_GT(share(headless::rgb16(200, 200, 200), 370, state == Intro ? 580 : 557, 60, 8), 0.0) << "closing line";
         EXPECT_EQ(at(90, 90) + at(710, 610), 0);
         EXPECT_TRUE(at(89, 300) && at(711, 300) && at(300, 611));
     }
