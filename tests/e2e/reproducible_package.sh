@@ -12,4 +12,4 @@ for clone in one two/deeper; do
 done
 sums=$(cd "$dir" && sha256sum one/build/*.deb two/deeper/build/*.deb)
 [ "$(cut -d' ' -f1 <<<"$sums" | uniq | wc -l)" = 1 ] || { echo "FAIL: the packages differ: $sums"; exit 1; }
-echo "PASS: two clones, one package"
+echo "PASS: two clones, one package:"$'\n'"$sums"
