@@ -50,6 +50,7 @@ const Case Cases[] = {
     {"sounds/bone.wav", {field(12, 0, 4, "fmt ")}, "Unreadable data file: % (impossible sample rate)"},
     {"sounds/bone.wav", {field(4, 0x7FFFFFF0u, 4, "fmt ")}, "Unreadable data file: % (chunk runs past the end)"},
     {"sounds/bone.wav", {field(4, 0x7FFFFFF0u, 4, "data")}, "Unreadable data file: % (truncated sound data)"},
+    {"sounds/bone.wav", {[](std::string& b) { b.pop_back(); }}, "Unreadable data file: % (truncated sound data)"},
     // Allegro's loader skips no pad bytes, and leaks all but the last block of sound data.
     {"sounds/bone.wav", {[](std::string& b) { b.insert(12, std::string("LIST\x03\0\0\0xyz\0", 12)); }},
      "Unreadable data file: % (odd-sized chunk before the sound data)"},
