@@ -198,13 +198,12 @@ TEST_F(GameTest, FogFollowsSightAndNoiseRingsShowOnlyInsideTheirWindow)
     const auto halfFogged = [&](int x, int y) { return (x + y) % 2 ? fogDark(x, y) : ground(x, y); };
     EXPECT_EQ(share(80, 336, 32, 32, halfFogged), 1.0) << "seen before: every other pixel fogged";
     EXPECT_EQ(share(720, 336, 32, 32, fogDark), 1.0) << "never seen";
-    OrkHorde& orks = *game->orks;
-    orks.health[0] = 2;  // alive, walking up the screen in the elf's sight
-    putOnScreen(*orks.pos[0], 400, 230);
-    putOnScreen(*orks.target[0], 400, 0);
+    game->orks->health[0] = 2;  // alive, walking up the screen in the elf's sight
+    putOnScreen(*game->orks->pos[0], 400, 230);
+    putOnScreen(*game->orks->target[0], 400, 0);
     game->draw();
-    ASSERT_TRUE(orks.orkSprites[0]);
-    EXPECT_GT(shown(orks.orkSprites[0], 350, 130), 0.99) << "a living ork, but for the fog's soft edge";
+    ASSERT_TRUE(game->orks->orkSprites[0]);
+    EXPECT_GT(shown(game->orks->orkSprites[0], 350, 130), 0.99) << "a living ork, but for the fog's soft edge";
 
     SoundBoard& sound = *game->sound;
     const int cornerX[4] = {225, 575, 225, 575}, cornerY[4] = {175, 175, 525, 525};  // the 350-px window's corners
@@ -272,6 +271,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
         BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
         EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
         EXPECT_GT(share(headless::rgb16(200, 200, 200), 370, state == Intro ? 580 : 557, 60, 8), 0.0) << "closing line";
+        EXPECT_GT(share(headless::rgb16(200, 200, 200), 110, 120, 8, 60), 0.0) << "the first lines' first letters";
         EXPECT_EQ(at(90, 90) + at(710, 610), 0);
         EXPECT_TRUE(at(89, 300) && at(711, 300) && at(300, 611));
     }
