@@ -5,6 +5,7 @@
 #include <cmath>
 
 #include "core/Game.h"
+#include "core/MouseInput.h"
 
 namespace {
 // Compass steps as key combinations: N, NE, E, SE, S, SW, W, NW.
@@ -84,8 +85,9 @@ void WanderingElf::steer(Game& game)
 
     aimDegrees += AimTurnDegrees;
     const double radians = aimDegrees * M_PI / 180.0;
-    mouse_x = SCREEN_W / 2 + 32 + static_cast<int>(AimRadius * std::cos(radians));
-    mouse_y = SCREEN_H / 2 + 32 + static_cast<int>(AimRadius * std::sin(radians));
+    // Round the elf: the aim point sits AimOffset up and left of the mouse.
+    mouse_x = View::centreX() + AimOffset + static_cast<int>(AimRadius * std::cos(radians));
+    mouse_y = View::centreY() + AimOffset + static_cast<int>(AimRadius * std::sin(radians));
     const bool throwNow = throwEvery > 0 && tick % throwEvery == 0;
     const bool sneakNow = sneakEvery > 0 && tick % sneakEvery < SneakTicks;
     mouse_b = (throwNow ? 1 : 0) | (sneakNow ? 2 : 0);

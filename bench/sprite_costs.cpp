@@ -1,10 +1,11 @@
-// What one picture costs to draw into an 800 x 700 16-bit buffer: as a
+// What one picture costs to draw into a window-sized 16-bit buffer: as a
 // plain masked sprite, as a run-length sprite, as a blit (which ignores the
 // mask) and as a select per pixel (drawSpriteFast's way). Run from build/game.
 #include <chrono>
 #include <cstdio>
 #include <string>
 
+#include "core/Startup.h"
 #include "support/Headless.h"
 #include "world/FastSprite.h"
 
@@ -17,8 +18,8 @@ const char* const Pictures[] = {"dirt",  "fog",     "halffog", "water", "rock", 
 void pierceHalfFog(BITMAP* picture)
 {
     for (int i = 0; i < 2 * picture->w; i += 2) {
-        line(picture, i, 0, i - picture->w, picture->h, makecol(255, 0, 255));
-        line(picture, i - picture->w, 0, i, picture->h, makecol(255, 0, 255));
+        line(picture, i, 0, i - picture->w, picture->h, maskColour());
+        line(picture, i - picture->w, 0, i, picture->h, maskColour());
     }
 }
 
@@ -37,7 +38,7 @@ double microsecondsPerDraw(Draw draw)
 int main()
 {
     headless::start();
-    BITMAP* buffer = create_bitmap(headless::ScreenWidth, headless::ScreenHeight);
+    BITMAP* buffer = create_bitmap(WindowWidth, WindowHeight);
     PALETTE palette;
     std::printf("%-10s %9s %9s %9s %9s\n", "picture", "sprite us", "rle us", "blit us", "select us");
     for (const char* name : Pictures) {

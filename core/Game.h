@@ -24,7 +24,7 @@ public:
     BITMAP* crosshairSprite = nullptr;
     BITMAP* bagSprite = nullptr;
     std::unique_ptr<Vector> bagPosition;
-    std::unique_ptr<Vector> aimPoint;  // screen pixels: the mouse less 32 in x and y
+    std::unique_ptr<Vector> aimPoint;  // screen pixels: the mouse less AimOffset in x and y
     std::unique_ptr<View> view;
     std::unique_ptr<TileMap> tileMap;
     std::unique_ptr<Screens> screens;
@@ -48,7 +48,7 @@ public:
     void draw();
     // One step of the segment editor; the game loop never calls it.
     void editSegments();
-    // Builds and populates a level of size 0 (small) to 3 (huge) and starts play.
+    // Builds and populates a level of a size code of LevelSizes and starts play.
     void startLevel(int32_t sizeCode);
 
 private:

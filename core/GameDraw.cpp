@@ -6,7 +6,6 @@
 #include "world/SegmentFile.h"
 
 namespace {
-constexpr int BagHalfSize = 32;
 constexpr int SegmentPixels = segment::Side * TileMap::TileSize;
 
 // The editor outlines the block that O saves and shows its last notice.
@@ -32,8 +31,8 @@ void Game::draw()
 
     if (!elf->carryingBag && bagSprite) {
         Vector& bagOnScreen = view->toScreen(*bagPosition);
-        drawSpriteFast(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - BagHalfSize),
-                       static_cast<int>(bagOnScreen.y - BagHalfSize));
+        drawSpriteFast(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - bagSprite->w / 2),
+                       static_cast<int>(bagOnScreen.y - bagSprite->h / 2));
     }
     elf->daggers->draw(*view);
 

@@ -41,8 +41,7 @@ void Game::update()
     sound->updateRings();
     elf->update();
 
-    view->origin->x = elf->position->x - SCREEN_W / 2;
-    view->origin->y = elf->position->y - SCREEN_H / 2;
+    view->centreOn(*elf->position);
 
     if (!elf->dead)
         elf->facing = elf->position->angleFrom(view->toWorld(*aimPoint));

@@ -10,7 +10,7 @@ std::atomic<bool> ticksHeld(false);
 void onTimer()
 {
     if (ticksHeld) {
-        timerSubCount = 0;  // here, because only the timer thread touches it
+        timerSubCount = 0;  // here, in the timer thread: the main thread writes it only while no timer runs
         return;
     }
     ++timerSubCount;

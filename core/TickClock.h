@@ -5,7 +5,7 @@
 
 // Shared between the main loop and Allegro's timer thread.
 extern std::atomic<bool> tickPending;  // raised once per game tick, cleared by the loop
-extern int32_t timerSubCount;          // timer thread only
+extern int32_t timerSubCount;          // the timer thread; the main thread only while no timer runs
 
 constexpr int TimerPeriodMs = 5;
 constexpr int InterruptsPerTick = 14;  // 14 x 5 ms: one game tick is 70 ms

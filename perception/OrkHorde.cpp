@@ -35,7 +35,7 @@ constexpr double SeparationDistance = 60.0;
 constexpr double SamePlaceDistance = 0.1;
 
 constexpr int WanderAttempts = 5;
-constexpr int WanderSpread = 20;  // offsets of -640 .. 576 px in whole tiles
+constexpr int WanderSpread = 20;  // offsets in whole tiles, one more below zero than above it
 constexpr int WanderCentre = 9;
 
 int keenerBy(int gain, int dead, int count)

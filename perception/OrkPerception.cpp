@@ -19,7 +19,8 @@ constexpr double WaterNoiseRange = 600.0;
 constexpr double StrikeReach = 100.0;
 constexpr double StrikeNoiseRange = 300.0;
 
-constexpr double ConeExtraRange = 60.0;  // the apex sits 60 px behind the elf: the reach still counts from the elf
+// The cone's apex sits behind the elf, and its reach still counts from the elf.
+constexpr double ConeExtraRange = Elf::EyeDistance;
 constexpr double FootprintNearby = 90.0;
 constexpr double OrkNearby = 120.0;
 

@@ -7,9 +7,9 @@ constexpr double MaxSightDistance = 600.0;
 constexpr double ClearNearDistance = 100.0;
 constexpr double RayStep = 4.0;
 constexpr double RayHalfGap = 3.0;  // two parallel rays, so a grazed corner does not block
-constexpr int RevealReach = 10;     // sample columns -10..10, rows -10..9
-constexpr double SampleSpacing = 64.0;
-constexpr double SampleOffset = 32.0;
+constexpr int RevealReach = 10;     // columns from -reach to reach, rows from -reach to one short of it
+constexpr double SampleSpacing = TileMap::TileSize;
+constexpr double SampleOffset = TileMap::TileSize / 2.0;  // half a tile off the viewer, so each lands inside a tile
 constexpr double AlwaysSeenDistance = 64.0;
 }
 

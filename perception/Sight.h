@@ -21,7 +21,8 @@ public:
 
     // Within range (edge included) and strictly inside the half-angle.
     bool inCone(const Vector& apex, const Vector& point, double facing, double range, double halfAngle);
-    // Beyond 600 px always blocked; nearer than 100 px never.
+    // Always blocked beyond the farthest sight, never at close range; between,
+    // blocked only where two parallel rays both meet rock.
     bool isBlocked(const Vector& from, const Vector& to);
     // Marks the tiles the viewer sees as InSight.
     void reveal(const Vector& pos, double facing, double range, double halfAngle);

@@ -26,3 +26,29 @@ bool View::isOnScreen(const Vector& world) const
     return origin->x <= world.x && world.x <= origin->x + SCREEN_W
         && origin->y <= world.y && world.y <= origin->y + SCREEN_H;
 }
+
+int View::centreX()
+{
+    return SCREEN_W / 2;
+}
+
+int View::centreY()
+{
+    return SCREEN_H / 2;
+}
+
+double View::centreWorldX() const
+{
+    return centreX() + origin->x;
+}
+
+double View::centreWorldY() const
+{
+    return centreY() + origin->y;
+}
+
+void View::centreOn(const Vector& world)
+{
+    origin->x = world.x - centreX();
+    origin->y = world.y - centreY();
+}

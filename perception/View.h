@@ -22,4 +22,14 @@ public:
     Vector& toWorld(const Vector& screenPoint);
     // All four screen edges count as on screen.
     bool isOnScreen(const Vector& world) const;
+
+    // The middle of the screen, halves taken in whole pixels: where the
+    // camera keeps the elf and where every sound is heard. In screen pixels,
+    // then as a world point.
+    static int centreX();
+    static int centreY();
+    double centreWorldX() const;
+    double centreWorldY() const;
+    // Moves the camera so that the world point shows at the middle of the screen.
+    void centreOn(const Vector& world);
 };

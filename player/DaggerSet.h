@@ -13,8 +13,8 @@ class View;
 
 enum DaggerState : int { InHand = 0, Flying = 1, Lying = 2 };
 
-// The elf's ten throwing daggers. A dagger flies against the unit direction
-// of its heading, 50 px a tick, and lies where it stops.
+// The elf's throwing daggers. A dagger flies against the unit direction of
+// its heading, one step a tick, and lies where it stops.
 class DaggerSet {
 public:
     static constexpr int DaggerCount = 10;

@@ -19,7 +19,6 @@ constexpr double BagDiagonalSpeed = 12.0;
 constexpr double RunSpeed = 20.0;
 constexpr double RunDiagonalSpeed = 14.0;
 
-constexpr double EyeDistance = 60.0;
 constexpr int ThrowCooldownTicks = 15;
 constexpr double PickUpReach = 45.0;
 
@@ -40,7 +39,7 @@ double speedOf(const Elf& elf, bool diagonal)
 
 void placeEyePoint(Elf& elf)
 {
-    elf.eyePoint->placeAlong(*elf.position, elf.facing, EyeDistance);
+    elf.eyePoint->placeAlong(*elf.position, elf.facing, Elf::EyeDistance);
 }
 
 void throwIfAllowed(Elf& elf)

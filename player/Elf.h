@@ -16,9 +16,10 @@ class View;
 class Elf {
 public:
     static constexpr int ProbeCount = WallProbeCount;
+    static constexpr double EyeDistance = 60.0;  // how far behind the elf its view cone's apex sits
 
     std::unique_ptr<Vector> position;
-    std::unique_ptr<Vector> eyePoint;  // 60 px behind the elf, apex of its view cone
+    std::unique_ptr<Vector> eyePoint;  // apex of its view cone, EyeDistance behind the elf
     double facing;                     // the elf as seen from the cursor's world point
     double viewRange;
     double viewHalfAngle;

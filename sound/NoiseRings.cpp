@@ -27,8 +27,8 @@ void SoundBoard::playAt(const Vector& pos, double range, int sample)
 {
     if (sample < 0 || sample >= SampleCount)
         return;
-    listener->x = SCREEN_W / 2 + view->origin->x;
-    listener->y = SCREEN_H / 2 + view->origin->y;
+    listener->x = view->centreWorldX();
+    listener->y = view->centreWorldY();
     double d = pos.distance(*listener);
     if (!(d <= range) || !(range > 0.0))
         return;
@@ -72,8 +72,8 @@ void SoundBoard::drawRings()
         anyShown = anyShown || ringLevel[k] > MinDrawnLevel;
     if (!anyShown)
         return;
-    int ox = static_cast<int>(SCREEN_W / 2 + view->origin->x - overlay->w / 2);
-    int oy = static_cast<int>(SCREEN_H / 2 + view->origin->y - overlay->h / 2);
+    int ox = static_cast<int>(view->centreWorldX() - overlay->w / 2);
+    int oy = static_cast<int>(view->centreWorldY() - overlay->h / 2);
     const int mask = maskColour();
     clear_to_color(overlay, mask);
     int ringColour = makecol(240, 200, 200);
@@ -88,5 +88,5 @@ void SoundBoard::drawRings()
     triangle(overlay, s, s, s - c, s, s, s - c, mask);
     triangle(overlay, 0, s, c, s, 0, s - c, mask);
     triangle(overlay, s, 0, s - c, 0, s, c, mask);
-    drawSpriteFast(view->buffer, overlay, SCREEN_W / 2 - overlay->w / 2, SCREEN_H / 2 - overlay->h / 2);
+    drawSpriteFast(view->buffer, overlay, View::centreX() - overlay->w / 2, View::centreY() - overlay->h / 2);
 }

@@ -9,7 +9,7 @@
 // rectangle, several times faster. Other bitmaps get draw_sprite itself.
 void drawSpriteFast(BITMAP* target, BITMAP* sprite, int x, int y);
 
-// The colour that sprites leave out, makecol(255, 0, 255), in the current depth.
+// The colour that sprites leave out, magenta, in the current depth.
 int maskColour();
 
 // Whether a picture has no pixel in the mask colour.

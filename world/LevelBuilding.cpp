@@ -3,15 +3,12 @@
 #include <vector>
 
 #include "world/Entrance.h"
+#include "world/SegmentFile.h"
 #include "world/TileMap.h"
 
 namespace {
-// The largest extent whose level stays on the 100 x 100 grid: the debris walk
-// of level start reaches W + 14, one beyond entrance square B.
-constexpr int32_t MaxExtent = 85;
 constexpr int32_t MinExtent = 1;
 constexpr int32_t MaxBuildAttempts = 10000;
-constexpr int32_t SegmentKinds = 10;
 
 constexpr int32_t FillStartOffset = 6;  // inside entrance square A
 // The fill stays within this many tiles beyond the extents.
@@ -80,7 +77,7 @@ void openEntranceSquare(TileMap& map, int32_t first, int32_t last)
 void stampRandomSegments(TileMap& map, int32_t segmentCount)
 {
     for (int32_t i = 0; i < segmentCount; ++i) {
-        int32_t number = std::rand() % SegmentKinds;
+        int32_t number = std::rand() % segment::FileCount;
         int32_t y = std::rand() % map.height;
         int32_t x = std::rand() % map.width;
         map.loadSegment(x, y, number);

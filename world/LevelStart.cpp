@@ -5,7 +5,6 @@
 #include "world/LevelSizes.h"
 
 namespace {
-constexpr int DebrisBorder = 15;  // the walk covers the entrance squares too
 constexpr int PlacementMargin = 3;
 constexpr int OrkTries = 100;
 constexpr int BagTries = 1000;
@@ -45,11 +44,11 @@ void Game::scatterDebris()
 {
     const int w = tileMap->width;
     const int h = tileMap->height;
-    const int blockWidth = w + DebrisBorder;
-    const int blockCells = (w + DebrisBorder) * (h + DebrisBorder);
+    const int blockWidth = w + TileMap::LitterBorder;
+    const int blockCells = (w + TileMap::LitterBorder) * (h + TileMap::LitterBorder);
     for (int i = 0; i < blockCells; i += std::rand() % 5 + 2) {
         int x = i % blockWidth;
-        int y = i / (h + DebrisBorder);
+        int y = i / (h + TileMap::LitterBorder);
         if (!onGrid(x, y))
             continue;
         Tile& tile = tileMap->tiles[x][y];

@@ -8,13 +8,13 @@
 #include "perception/Debris.h"
 #include "perception/View.h"
 #include "world/TileMap.h"
+#include "world/TileQuarters.h"
 
 namespace {
-constexpr double ScrollBias = 6400.0;  // 100 tiles: keeps the scroll offsets positive for any origin on the map
-constexpr int GridMargin = 64;         // the grid walk starts one tile before the screen and ends one after
-constexpr int GroundStep = 128;
-constexpr double OverhangShift = 32.0;  // 128-px terrain pictures are centred on their 64-px tile
-constexpr int OverhangPicture = 2 * TileMap::TileSize;
+constexpr double ScrollBias = TileMap::GridPixels;  // keeps the scroll offsets positive for any origin on the map
+constexpr int GridMargin = TileMap::TileSize;        // the grid walk starts one tile before the screen and ends one after
+constexpr int GroundStep = TileMap::PictureSize;
+constexpr double OverhangShift = TileMap::Overhang;  // terrain pictures are centred on their tile
 
 // What a tile draws in a quartered layer: 0 nothing, or which of the layer's two pictures.
 constexpr int NoPicture = 0;
@@ -83,11 +83,11 @@ void drawQuartered(TileMap& map, View& view, TileQuarters& quarters, CodeOf code
 }
 
 // Quartering needs every picture to stay within its tile and the near
-// halves of its neighbours: at most 128 px from 32 px before the tile, or
-// within the tile itself for debris.
+// halves of its neighbours: no bigger than a terrain picture, or within the
+// tile itself for debris.
 bool staysWithinOverhang(BITMAP* picture)
 {
-    return !picture || (picture->w <= OverhangPicture && picture->h <= OverhangPicture);
+    return !picture || (picture->w <= TileMap::PictureSize && picture->h <= TileMap::PictureSize);
 }
 
 bool staysWithinTile(BITMAP* picture)
@@ -190,8 +190,8 @@ void TileMap::loadTextures(RGB* palette)
 
 void TileMap::drawGround(View& view)
 {
-    // The offsets wrap at 64 px while the pictures step by 128, so the dirt
-    // picture has to repeat every 64 px to scroll smoothly.
+    // The offsets wrap at a tile while the pictures step by their own size,
+    // so the dirt picture has to repeat every tile to scroll smoothly.
     const int ox = scrollOffset(view.origin->x);
     const int oy = scrollOffset(view.origin->y);
     for (int cy = 0; cy < SCREEN_H + GroundStep; cy += GroundStep)

@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "world/TileQuarters.h"
+
 namespace {
 // Neighbour offsets in tiles, in the order paste visits them.
 constexpr int NeighbourCount = 8;
@@ -49,9 +51,9 @@ TileMap::~TileMap()
 Tile& TileMap::tileAt(const Vector& position)
 {
     // Range checks come before the integer conversion so that far-off or NaN
-    // points never reach it; x >= 6400 is exactly "column 100 or more".
-    const double gridExtent = GridSize * TileSize;
-    if (!(position.x > 0.0) || !(position.y > 0.0) || !(position.x < gridExtent) || !(position.y < gridExtent))
+    // points never reach it; x at the grid's extent or beyond is exactly
+    // "a column past the last".
+    if (!(position.x > 0.0) || !(position.y > 0.0) || !(position.x < GridPixels) || !(position.y < GridPixels))
         return *outsideTile;
     int32_t column = static_cast<int32_t>(position.x / TileSize);
     int32_t row = static_cast<int32_t>(position.y / TileSize);
@@ -65,7 +67,7 @@ void TileMap::paste(const Vector& position, int32_t code)
     Vector centre;
     centre.copyFrom(position);
     // On the grid the walk starts from the tile's centre: from a point a hair
-    // before a tile edge, adding 64 can round onto the edge and skip a
+    // before a tile edge, adding a tile can round onto the edge and skip a
     // neighbour (127.99999999999999 + 64 gives 192).
     if (&target != outsideTile.get()) {
         centre.x = (std::floor(position.x / TileSize) + 0.5) * TileSize;

@@ -7,10 +7,10 @@
 
 #include "world/FastSprite.h"
 #include "world/Tile.h"
-#include "world/TileQuarters.h"
 #include "world/Vector.h"
 
 class Debris;
+class TileQuarters;
 class View;
 
 // The level: a fixed 100 x 100 grid of tiles, 64 pixels each, indexed
@@ -19,6 +19,15 @@ class TileMap {
 public:
     static constexpr int GridSize = 100;
     static constexpr int TileSize = 64;
+    static constexpr int GridPixels = GridSize * TileSize;  // the grid's extent
+    // The ground, water, rock, fade and fog pictures are this big; all but
+    // the ground are centred on their tile and overhang it on every side.
+    static constexpr int PictureSize = 128;
+    static constexpr int Overhang = (PictureSize - TileSize) / 2;
+    // Level start litters the playing area and this many tiles beyond it,
+    // entrance included; the largest extent keeps that litter on the grid.
+    static constexpr int LitterBorder = 15;
+    static constexpr int MaxExtent = GridSize - LitterBorder;
 
     Tile tiles[GridSize][GridSize];
     std::unique_ptr<Vector> cursor;         // scratch walker of paste, loadSegment and the layers
@@ -51,8 +60,9 @@ public:
     // Marks every tile reachable from (x, y), and the rock it touches, as Unseen.
     void floodFill(int32_t x, int32_t y);
     // Builds levels until the entrance connects to near the top or left edge
-    // of the playing area. Extents are clamped to 1 to 85. Returns false, and
-    // leaves an empty (reset) level, if it gave up after 10,000 attempts.
+    // of the playing area. Extents are clamped to 1 to MaxExtent. Returns
+    // false, and leaves an empty (reset) level, if it gave up after its last
+    // allowed attempt.
     bool build(int32_t width, int32_t height, int32_t segmentCount);
 
     // Loads the seven terrain pictures and pierces the half fog.
@@ -62,7 +72,7 @@ public:
     void drawWaterAndRock(View& view);
     void drawFog(View& view);
 
-    // Attempts the last build needed (10,000 when it gave up).
+    // Attempts the last build needed (all it was allowed when it gave up).
     int32_t buildAttempts = 0;
 
     // For drawing the layers fast, with exactly the pixels of plain

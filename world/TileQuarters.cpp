@@ -5,7 +5,6 @@
 #include "world/FastSprite.h"
 
 namespace {
-constexpr int TileSide = 2 * TileQuarters::Side;
 constexpr int Corners = 4;
 
 int cornerX(int corner) { return corner & 1; }
@@ -37,12 +36,12 @@ int TileQuarters::coverY(int corner, int n)
 
 int TileQuarters::lookX(int corner, int dx, int x)
 {
-    return dx * TileSide + x - cornerX(corner) * Side;
+    return dx * TileMap::TileSize + x - cornerX(corner) * Side;
 }
 
 int TileQuarters::lookY(int corner, int dy, int y)
 {
-    return dy * TileSide + y - cornerY(corner) * Side;
+    return dy * TileMap::TileSize + y - cornerY(corner) * Side;
 }
 
 void TileQuarters::paintFrom(std::initializer_list<BITMAP*> pictures)
@@ -88,8 +87,8 @@ void TileQuarters::drawGrid(BITMAP* target)
         for (int column = 0; column < columns; ++column) {
             const int extra = codeAt(column, row) / PictureChoices;
             for (int corner = 0; corner < Corners; ++corner) {
-                const int x = left + column * TileSide + cornerX(corner) * Side;
-                const int y = top + row * TileSide + cornerY(corner) * Side;
+                const int x = left + column * TileMap::TileSize + cornerX(corner) * Side;
+                const int y = top + row * TileMap::TileSize + cornerY(corner) * Side;
                 if (x >= target->cr || y >= target->cb || x + Side <= target->cl || y + Side <= target->ct)
                     continue;
                 // The covering tiles in walk order: row by row, left to right.

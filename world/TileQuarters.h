@@ -6,22 +6,24 @@
 #include <initializer_list>
 #include <vector>
 
-// What one map layer leaves on each 32 x 32 quarter of a tile, kept for
-// reuse. The layer's pictures, at most 128 pixels square, start 32 pixels
-// up and left of their 64-pixel tiles, so a quarter can be reached only by
-// four of them: its own tile's and those of the three neighbours toward
-// that corner. Its look therefore depends only on what those four tiles
-// draw; each look that occurs is painted once, in the layer's own drawing
-// order, into a small masked picture, and drawing that picture puts down
-// exactly the pixels the four big pictures would. Where most of the screen
-// is covered four times over, each pixel is now written once.
+#include "world/TileMap.h"
+
+// What one map layer leaves on each quarter of a tile, kept for reuse. The
+// layer's pictures are centred on their tiles and overhang them by at most
+// a quarter's side, so a quarter can be reached only by four of them: its
+// own tile's and those of the three neighbours toward that corner. Its look
+// therefore depends only on what those four tiles draw; each look that
+// occurs is painted once, in the layer's own drawing order, into a small
+// masked picture, and drawing that picture puts down exactly the pixels the
+// four big pictures would. Where most of the screen is covered four times
+// over, each pixel is now written once.
 //
 // Each tile of the layer's grid walk gets a code: code % 3 says which of
 // the layer's two pictures it draws (0 none), code / 3 anything more it
 // draws within its own tile (such as debris).
 class TileQuarters {
 public:
-    static constexpr int Side = 32;
+    static constexpr int Side = TileMap::TileSize / 2;
     static constexpr int CoveringTiles = 4;
     static constexpr int PictureChoices = 3;
     // Looks are told apart by the four tiles' pictures and the own tile's extra.
@@ -81,3 +83,5 @@ private:
     int left = 0;
     int top = 0;
 };
+
+static_assert(TileMap::Overhang <= TileQuarters::Side, "a quarter is reached by the pictures of four tiles only");

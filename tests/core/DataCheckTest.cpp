@@ -9,6 +9,7 @@
 
 #include "core/DataCheck.h"
 #include "support/ScratchDirectory.h"
+#include "world/SegmentFile.h"
 
 namespace {
 namespace fs = std::filesystem;
@@ -81,10 +82,10 @@ TEST(DataCheck, ShippedDataPassesAndEachDamagedFileIsNamedWithItsFault)
         fs::copy_file(scratch.previous / c.file, c.file, fs::copy_options::overwrite_existing);
     }
     // Well-formed segments that never open a way into the cave.
-    for (int n = 0; n < 10; ++n) {
-        std::ofstream segment("maps/seg" + std::to_string(n) + ".txt");
-        for (int t = 0; t < 100; ++t)
-            segment << "2 ";
+    for (int n = 0; n < segment::FileCount; ++n) {
+        std::ofstream file("maps/seg" + std::to_string(n) + ".txt");
+        for (int t = 0; t < segment::CodeCount; ++t)
+            file << "2 ";
     }
     EXPECT_NE(findDataProblem().find(fs::current_path().string() + "/maps/seg0.txt to"), std::string::npos);
 }

@@ -8,6 +8,7 @@
 #include "support/Point.h"
 #include "support/ScratchDirectory.h"
 #include "world/Entrance.h"
+#include "world/FastSprite.h"
 
 namespace {
 constexpr int Origin = 1280;  // a multiple of 128: the ground's pictures start at screen (0, 0)
@@ -68,7 +69,7 @@ struct GameTest : testing::Test {
     double shown(BITMAP* picture, int left, int top, BITMAP* above = nullptr) const
     {
         const auto opaque = [&](BITMAP* p, int x, int y) {
-            return p && getpixel(p, x - left, y - top) != makecol(255, 0, 255);
+            return p && getpixel(p, x - left, y - top) != maskColour();
         };
         return share(left, top, picture->w, picture->h, [&](int x, int y) {
                    const bool transparent = !opaque(picture, x, y) || opaque(above, x, y);

@@ -3,6 +3,7 @@
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/TickClock.h"
+#include "world/FastSprite.h"
 
 namespace {
 int ticksRun = 0;
@@ -44,7 +45,7 @@ TEST(MainLoop, TickClockRaisesEveryFourteenthInterruptAndNoneInTheBackground)
 TEST(MainLoop, RunsOnePendingTickAPassAndEndsAfterThePassThatSeesEscape)
 {
     Game game;
-    const int magenta = makecol(255, 0, 255);
+    const int magenta = maskColour();
     // Interrupts before the loop, whether the first tick raises one more; ticks run.
     const struct { int interrupts; bool raiseAnother; int ticks; } cases[] = {{14 * 6, false, 1}, {14, true, 2}};
     for (const auto& c : cases) {

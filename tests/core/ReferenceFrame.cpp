@@ -12,18 +12,20 @@ void drawPicture(BITMAP* target, BITMAP* picture, double x, double y)
 
 int scrollOffset(double origin)
 {
-    return static_cast<int32_t>(origin + 6400.0) % TileMap::TileSize;
+    return static_cast<int32_t>(origin + TileMap::GridPixels) % TileMap::TileSize;
 }
 
-// Every tile layer: the grid of screen points a tile apart, one tile each,
-// with the top-left corner of its 128-px picture centred on the tile.
+// Every tile layer: the grid of screen points a tile apart, from a tile
+// before the screen to a tile after it, one tile each, with the top-left
+// corner of its picture where the picture is centred on the tile.
 template <typename Visit>
 void walkGrid(Game& game, Visit visit)
 {
-    for (int cy = -64; cy < SCREEN_H + 64; cy += TileMap::TileSize)
-        for (int cx = -64; cx < SCREEN_W + 64; cx += TileMap::TileSize)
-            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))), cx - scrollOffset(game.view->origin->x) - 32,
-                  cy - scrollOffset(game.view->origin->y) - 32);
+    const int tile = TileMap::TileSize, overhang = TileMap::Overhang;
+    for (int cy = -tile; cy < SCREEN_H + tile; cy += tile)
+        for (int cx = -tile; cx < SCREEN_W + tile; cx += tile)
+            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))),
+                  cx - scrollOffset(game.view->origin->x) - overhang, cy - scrollOffset(game.view->origin->y) - overhang);
 }
 }
 
@@ -33,13 +35,14 @@ void drawReferenceFrame(Game& game)
     TileMap& map = *game.tileMap;
     BITMAP* buffer = view.buffer;
     clear_to_color(game.backBuffer, makecol(0, 0, 0));
-    for (int cy = 0; cy < SCREEN_H + 128; cy += 128)
-        for (int cx = 0; cx < SCREEN_W + 128; cx += 128)
+    const int ground = TileMap::PictureSize;
+    for (int cy = 0; cy < SCREEN_H + ground; cy += ground)
+        for (int cx = 0; cx < SCREEN_W + ground; cx += ground)
             drawPicture(buffer, map.dirt, cx - scrollOffset(view.origin->x), cy - scrollOffset(view.origin->y));
     game.orks->drawFootprints(view);
     walkGrid(game, [&](Tile& tile, double x, double y) {
         if (tile.debris >= 0 && tile.debris < Debris::KindCount)
-            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris], x + 32, y + 32);
+            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris], x + TileMap::Overhang, y + TileMap::Overhang);
         drawPicture(buffer, tile.kind == Water ? map.waterFade : tile.kind == Rock ? map.rockFade : nullptr, x, y);
     });
     walkGrid(game, [&](Tile& tile, double x, double y) {
@@ -47,8 +50,10 @@ void drawReferenceFrame(Game& game)
         if (tile.visibility == InSight)
             tile.visibility = Seen;
     });
-    const Vector& bag = view.toScreen(*game.bagPosition);
-    drawPicture(buffer, game.elf->carryingBag ? nullptr : game.bagSprite, int(bag.x - 32), int(bag.y - 32));
+    const Vector& bagAt = view.toScreen(*game.bagPosition);
+    BITMAP* bag = game.elf->carryingBag ? nullptr : game.bagSprite;
+    if (bag)
+        drawPicture(buffer, bag, int(bagAt.x - bag->w / 2), int(bagAt.y - bag->h / 2));
     game.elf->daggers->draw(view);
     if (!game.elf->dead)
         game.sight->reveal(*game.elf->position, game.elf->facing, game.elf->viewRange, game.elf->viewHalfAngle);

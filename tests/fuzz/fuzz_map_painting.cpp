@@ -10,11 +10,12 @@
 #include <cstring>
 
 #include "FuzzMaps.h"
+#include "world/SegmentFile.h"
 #include "world/TileMap.h"
 
 namespace {
-constexpr int MaxExtent = 85;       // build's clamp
-constexpr int SegmentNumbers = 13;  // -1 .. 11: ten shipped files, and missing ones
+// From -1 to two beyond the last shipped file: the shipped files, and missing ones.
+constexpr int SegmentNumbers = segment::FileCount + 3;
 
 struct Input {
     const uint8_t* data;
@@ -58,8 +59,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
         } else if (operation == 1) {
             map.loadSegment(x, y, value % SegmentNumbers - 1);
         } else if (operation == 2) {
-            map.width = 1 + value % MaxExtent;
-            map.height = 1 + (value >> 1) % MaxExtent;
+            map.width = 1 + value % TileMap::MaxExtent;
+            map.height = 1 + (value >> 1) % TileMap::MaxExtent;
         } else if (operation == 3) {
             map.reset();
         } else if (operation == 4) {

@@ -167,7 +167,7 @@ TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgai
 }
 
 // Whole pictures in one colour each, drawn over the elf facing 0 (looking
-// toward -y from its eye point 60 px below): what lies behind shows only close.
+// toward -y from its eye point below it): what lies behind shows only close.
 TEST_F(Perception, PrintsFadeByAgeOrkFramesFollowTheAttackTimerAndBothShowBehindTheElfOnlyClose)
 {
     for (int k = 0; k < 3; ++k) {

@@ -5,12 +5,12 @@
 #include <random>
 
 #include "core/Game.h"
+#include "core/Startup.h"
 #include "support/Headless.h"
 
 namespace {
 // Orks stay near the grid: probes off it read rock and push them back, and
-// separation moves one by at most 60 px, so a tile of slack (ork places) is plenty.
-constexpr double GridPixels = TileMap::GridSize * TileMap::TileSize;
+// separation moves one by less than a tile, so a tile of slack (ork places) is plenty.
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
 constexpr int MoveKeys[] = {KEY_W, KEY_A, KEY_S, KEY_D};
 
@@ -22,7 +22,7 @@ bool within(double value, double low, double high)
 // A finite point inside the grid widened by slack on every side.
 bool onGrid(const Vector& v, double slack)
 {
-    return std::isfinite(v.z) && within(v.x, -slack, GridPixels + slack) && within(v.y, -slack, GridPixels + slack);
+    return std::isfinite(v.z) && within(v.x, -slack, TileMap::GridPixels + slack) && within(v.y, -slack, TileMap::GridPixels + slack);
 }
 
 // What must hold after every tick, whatever the player does: "" or the first break.
@@ -66,8 +66,8 @@ struct Player {
             moveKeys = random() % 16;
             fireChance = random() % 3 == 0 ? 1.0 : 0.05;
             stealth = random() % 7 == 0;
-            targetX = random() % 800;
-            targetY = random() % 700;
+            targetX = random() % WindowWidth;
+            targetY = random() % WindowHeight;
         }
         headless::releaseInput();
         mouseX += (targetX - mouseX) / 8;  // the mouse sweeps toward the stretch's point

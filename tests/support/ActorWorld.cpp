@@ -1,6 +1,7 @@
 #include "support/ActorWorld.h"
 
 #include "support/Headless.h"
+#include "world/FastSprite.h"
 
 ActorWorld::ActorWorld()
 {
@@ -26,7 +27,7 @@ void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool 
     destroy_bitmap(slot);
     slot = create_bitmap(w, h);
     const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
-    clear_to_color(slot, whole ? colour : makecol(255, 0, 255));
+    clear_to_color(slot, whole ? colour : maskColour());
     rectfill(slot, x - 2, y - 2, x + 2, y + 2, colour);
 }
 

@@ -22,7 +22,7 @@ public:
     void placeOrk(int i, double x, double y);
     void placeElf(double x, double y) { elf->position->copyFrom(at(x, y)); }
     // Puts the hearing point (the screen centre) at (x, y).
-    void listenAt(double x, double y) { view->origin->copyFrom(at(x - SCREEN_W / 2, y - SCREEN_H / 2)); }
+    void listenAt(double x, double y) { view->centreOn(at(x, y)); }
     // Replaces a picture of the Game (which frees it at the end) by a 16-bit
     // one of the given size in the mask colour with a 5 x 5 mark of colour
     // rgb centred on (x, y); whole = true fills it all with rgb instead.

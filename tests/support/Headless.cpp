@@ -1,5 +1,6 @@
 #include "support/Headless.h"
 
+#include "core/Startup.h"
 #include "tools/pngfile/PngFile.h"
 
 namespace headless {
@@ -9,13 +10,13 @@ static GFX_DRIVER fakeDriver;
 void start()
 {
     install_allegro(SYSTEM_NONE, &errno, atexit);
-    set_color_depth(16);
+    set_color_depth(ColourDepth);
     fakeDriver.name = "headless";
-    fakeDriver.w = ScreenWidth;
-    fakeDriver.h = ScreenHeight;
+    fakeDriver.w = WindowWidth;
+    fakeDriver.h = WindowHeight;
     fakeDriver.windowed = TRUE;
     gfx_driver = &fakeDriver;
-    screen = create_bitmap(ScreenWidth, ScreenHeight);
+    screen = create_bitmap(WindowWidth, WindowHeight);
     clear_to_color(screen, 0);
     releaseInput();
 }

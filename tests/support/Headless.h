@@ -2,13 +2,11 @@
 
 #include <allegro.h>
 
-// Allegro without a display: SYSTEM_NONE, 16-bit colour, and an 800 x 700
-// memory screen behind a harness-owned driver record so that SCREEN_W and
-// SCREEN_H read 800 and 700. Tests play through key[] and the mouse.
+// Allegro without a display: SYSTEM_NONE, the game's colour depth, and a
+// memory screen of the game's window size behind a harness-owned driver
+// record, so that SCREEN_W and SCREEN_H read that size. Tests play through
+// key[] and the mouse.
 namespace headless {
-
-constexpr int ScreenWidth = 800;
-constexpr int ScreenHeight = 700;
 
 // Called once, by the main of each program.
 void start();

@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "core/DataFiles.h"
+#include "world/FastSprite.h"
 
 namespace {
 
@@ -25,7 +26,7 @@ struct Picture {
         w = b ? b->w : 0;
         h = b ? b->h : 0;
         for (int i = 0; i < w * h; ++i)
-            colour.push_back(getpixel(b, i % w, i / w) == makecol(255, 0, 255) ? -1 : getpixel(b, i % w, i / w));
+            colour.push_back(getpixel(b, i % w, i / w) == maskColour() ? -1 : getpixel(b, i % w, i / w));
         destroy_bitmap(b);
     }
     int at(int x, int y) const { return x >= 0 && y >= 0 && x < w && y < h ? colour[y * w + x] : -1; }

@@ -4,12 +4,13 @@
 #include "Noise.h"
 #include "Palette.h"
 #include "Rng.h"
+#include "world/TileMap.h"
 
 #include <cmath>
 
 namespace {
 
-constexpr int DebrisSize = 64;
+constexpr int DebrisSize = TileMap::TileSize;  // litter is drawn within its tile
 constexpr float Grain = 0.08f;
 constexpr float Shadow = 0.45f;  // litter lies flat: deep shadows
 

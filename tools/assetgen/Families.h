@@ -37,7 +37,7 @@ void paintDagger(Image& image, Placement at);
 // The icon's ork head, filling the image.
 void paintOrkHead(Image& image);
 
-// Terrain surfaces, periodic over 64 pixels, sampled at picture coordinates.
+// Terrain surfaces, periodic over a tile, sampled at picture coordinates.
 Color dirtAt(int x, int y);
 Color rockAt(int x, int y);
 Color waterAt(int x, int y);

@@ -48,7 +48,7 @@ void writeDagger(const std::string& path)
 void writeBag(const std::string& path)
 {
     Image image(BagSize, BagSize);
-    paintBag(image, {32.0f, 32.0f, 1.0f, 0.0f});
+    paintBag(image, {BagSize / 2.0f, BagSize / 2.0f, 1.0f, 0.0f});
     writeSprite(image, path);
 }
 

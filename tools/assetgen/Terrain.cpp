@@ -1,19 +1,21 @@
-// Ground, rock, water, their fade borders and the fog. The ground is drawn
-// every 128 pixels but scrolled modulo 64, and neighbouring tile pictures
-// overlap each other by 32 pixels, so every surface repeats every 64 pixels:
-// where one tile's picture covers its neighbour it paints the same pixels.
+// Ground, rock, water, their fade borders and the fog, at the map's own
+// measures. The ground is drawn a picture apart but scrolled modulo a tile,
+// and neighbouring tile pictures overlap each other, so every surface
+// repeats every tile: where one tile's picture covers its neighbour it
+// paints the same pixels.
 #include "Families.h"
 #include "Noise.h"
 #include "Palette.h"
+#include "world/TileMap.h"
 
 #include <algorithm>
 #include <cmath>
 
 namespace {
 
-constexpr int Period = 64;
-constexpr int TilePicture = 128;
-constexpr float TileHalf = 32.0f;
+constexpr int Period = TileMap::TileSize;
+constexpr int TilePicture = TileMap::PictureSize;
+constexpr float TileHalf = TileMap::TileSize / 2.0f;
 
 float lambert(float gx, float gy)
 {
@@ -21,7 +23,7 @@ float lambert(float gx, float gy)
     return (0.45f * gx + 0.6f * gy + 0.66f) / (len * 0.9f);
 }
 
-// Pebbles: a few per 64 pixels, each a small lit dome.
+// Pebbles: a few per tile, each a small lit dome.
 struct Pebble {
     float height;   // 0 where there is none
     Color tone;
@@ -59,7 +61,7 @@ float ridged(float x, float y, float cell, int octaves, uint32_t seed)
 
 float rockHeight(float x, float y) { return ridged(x, y, 16.0f, 4, 21u) * 4.0f + ridged(x, y, 8.0f, 2, 20u) * 2.0f; }
 
-// How far a picture pixel lies outside its tile's 64 x 64 square, with a
+// How far a picture pixel lies outside its tile's square, with a
 // ragged noise added so that borders do not look ruled.
 float distanceOutsideTile(int px, int py, float ragged, float cell, uint32_t seed)
 {

@@ -14,6 +14,7 @@
 
 #include "core/Game.h"
 #include "core/MouseInput.h"
+#include "core/Startup.h"
 #include "tools/pngfile/PngFile.h"
 
 namespace {
@@ -129,8 +130,8 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "assetpreview: cannot start in %s\n", argv[1]);
         return 1;
     }
-    set_color_depth(16);
-    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, 800, 700, 0, 0) != 0) {
+    set_color_depth(ColourDepth);
+    if (set_gfx_mode(GFX_AUTODETECT_WINDOWED, WindowWidth, WindowHeight, 0, 0) != 0) {
         std::fprintf(stderr, "assetpreview: no window (%s); run it under xvfb-run\n", allegro_error);
         return 1;
     }
