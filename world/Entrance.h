@@ -14,7 +14,8 @@ constexpr int32_t SquareAFirst = 4;
 constexpr int32_t SquareALast = 9;
 constexpr int32_t SquareBFirst = 8;
 constexpr int32_t SquareBLast = 13;
-static_assert(SquareBLast < TileMap::LitterBorder, "a level whose litter stays on the grid keeps its entrance on it too");
+static_assert(SquareBLast < TileMap::LitterBorder,
+              "a level whose litter stays on the grid keeps its entrance on it too");
 // The point is the corner of tile (W + 8, H + 8).
 constexpr int32_t PointOffset = 8;
 

@@ -45,10 +45,10 @@ void Game::scatterDebris()
     const int w = tileMap->width;
     const int h = tileMap->height;
     const int blockWidth = w + TileMap::LitterBorder;
-    const int blockCells = (w + TileMap::LitterBorder) * (h + TileMap::LitterBorder);
-    for (int i = 0; i < blockCells; i += std::rand() % 5 + 2) {
+    const int blockHeight = h + TileMap::LitterBorder;
+    for (int i = 0; i < blockWidth * blockHeight; i += std::rand() % 5 + 2) {
         int x = i % blockWidth;
-        int y = i / (h + TileMap::LitterBorder);
+        int y = i / blockHeight;
         if (!onGrid(x, y))
             continue;
         Tile& tile = tileMap->tiles[x][y];

@@ -12,7 +12,7 @@
 
 namespace {
 constexpr double ScrollBias = TileMap::GridPixels;  // keeps the scroll offsets positive for any origin on the map
-constexpr int GridMargin = TileMap::TileSize;        // the grid walk starts one tile before the screen and ends one after
+constexpr int GridMargin = TileMap::TileSize;  // the grid walk starts one tile before the screen and ends one after
 constexpr int GroundStep = TileMap::PictureSize;
 constexpr double OverhangShift = TileMap::Overhang;  // terrain pictures are centred on their tile
 

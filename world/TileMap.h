@@ -13,8 +13,8 @@ class Debris;
 class TileQuarters;
 class View;
 
-// The level: a fixed 100 x 100 grid of tiles, 64 pixels each, indexed
-// [column][row]. Everything off the grid reads as rock.
+// The level: a fixed square grid of square tiles, indexed [column][row].
+// Everything off the grid reads as rock.
 class TileMap {
 public:
     static constexpr int GridSize = 100;

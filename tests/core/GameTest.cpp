@@ -8,7 +8,6 @@
 #include "support/Point.h"
 #include "support/ScratchDirectory.h"
 #include "world/Entrance.h"
-#include "world/FastSprite.h"
 
 namespace {
 constexpr int Origin = 1280;  // a multiple of 128: the ground's pictures start at screen (0, 0)

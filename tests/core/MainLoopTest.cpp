@@ -3,7 +3,6 @@
 #include "core/Game.h"
 #include "core/MainLoop.h"
 #include "core/TickClock.h"
-#include "world/FastSprite.h"
 
 namespace {
 int ticksRun = 0;

@@ -21,11 +21,12 @@ int scrollOffset(double origin)
 template <typename Visit>
 void walkGrid(Game& game, Visit visit)
 {
-    const int tile = TileMap::TileSize, overhang = TileMap::Overhang;
+    const int tile = TileMap::TileSize;
+    const int left = scrollOffset(game.view->origin->x) + TileMap::Overhang;
+    const int up = scrollOffset(game.view->origin->y) + TileMap::Overhang;
     for (int cy = -tile; cy < SCREEN_H + tile; cy += tile)
         for (int cx = -tile; cx < SCREEN_W + tile; cx += tile)
-            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))),
-                  cx - scrollOffset(game.view->origin->x) - overhang, cy - scrollOffset(game.view->origin->y) - overhang);
+            visit(game.tileMap->tileAt(game.view->toWorld(at(cx, cy))), cx - left, cy - up);
 }
 }
 
@@ -35,14 +36,14 @@ void drawReferenceFrame(Game& game)
     TileMap& map = *game.tileMap;
     BITMAP* buffer = view.buffer;
     clear_to_color(game.backBuffer, makecol(0, 0, 0));
-    const int ground = TileMap::PictureSize;
+    const int ground = TileMap::PictureSize, overhang = TileMap::Overhang;
     for (int cy = 0; cy < SCREEN_H + ground; cy += ground)
         for (int cx = 0; cx < SCREEN_W + ground; cx += ground)
             drawPicture(buffer, map.dirt, cx - scrollOffset(view.origin->x), cy - scrollOffset(view.origin->y));
     game.orks->drawFootprints(view);
     walkGrid(game, [&](Tile& tile, double x, double y) {
         if (tile.debris >= 0 && tile.debris < Debris::KindCount)
-            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris], x + TileMap::Overhang, y + TileMap::Overhang);
+            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris], x + overhang, y + overhang);
         drawPicture(buffer, tile.kind == Water ? map.waterFade : tile.kind == Rock ? map.rockFade : nullptr, x, y);
     });
     walkGrid(game, [&](Tile& tile, double x, double y) {

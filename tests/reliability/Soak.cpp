@@ -22,7 +22,8 @@ bool within(double value, double low, double high)
 // A finite point inside the grid widened by slack on every side.
 bool onGrid(const Vector& v, double slack)
 {
-    return std::isfinite(v.z) && within(v.x, -slack, TileMap::GridPixels + slack) && within(v.y, -slack, TileMap::GridPixels + slack);
+    const double edge = TileMap::GridPixels + slack;
+    return std::isfinite(v.z) && within(v.x, -slack, edge) && within(v.y, -slack, edge);
 }
 
 // What must hold after every tick, whatever the player does: "" or the first break.

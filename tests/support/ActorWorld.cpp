@@ -1,7 +1,6 @@
 #include "support/ActorWorld.h"
 
 #include "support/Headless.h"
-#include "world/FastSprite.h"
 
 ActorWorld::ActorWorld()
 {

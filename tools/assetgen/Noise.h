@@ -29,8 +29,8 @@ Cells cells(float x, float y, float cell, int period, uint32_t seed);
 // gradient patterns show as hatching along a long fog border.
 float stipple(int x, int y);
 
-// 8 x 8 ordered-dither threshold in [0, 1); its period divides 64, so
-// dithered tiles stay seamless.
+// 8 x 8 ordered-dither threshold in [0, 1); its period divides a tile's
+// side, so dithered tiles stay seamless.
 float bayer(int x, int y);
 
 }
