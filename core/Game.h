@@ -48,7 +48,7 @@ public:
     void draw();
     // One step of the segment editor; the game loop never calls it.
     void editSegments();
-    // Builds and populates a level of a size code of LevelSizes and starts play.
+    // Builds and populates a level of the size LevelSizes[sizeCode] and starts play.
     void startLevel(int32_t sizeCode);
 
 private:

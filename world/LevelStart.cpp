@@ -37,9 +37,9 @@ void Game::buildLevel(int32_t sizeCode)
     orks->count = size.orkCount;
 }
 
-// A random walk over the block from tile (0, 0), row by row. The row is
-// found by dividing by the block's height plus border, not its width: kept,
-// as it decides where the litter lies.
+// A random walk over the block of the playing area and its litter border,
+// from tile (0, 0), row by row. The row is found by dividing by the block's
+// height, not its width: kept, as it decides where the litter lies.
 void Game::scatterDebris()
 {
     const int w = tileMap->width;

@@ -52,9 +52,8 @@ void drawReferenceFrame(Game& game)
             tile.visibility = Seen;
     });
     const Vector& bagAt = view.toScreen(*game.bagPosition);
-    BITMAP* bag = game.elf->carryingBag ? nullptr : game.bagSprite;
-    if (bag)
-        drawPicture(buffer, bag, int(bagAt.x - bag->w / 2), int(bagAt.y - bag->h / 2));
+    BITMAP* bag = game.bagSprite;
+    drawPicture(buffer, game.elf->carryingBag ? nullptr : bag, int(bagAt.x - bag->w / 2), int(bagAt.y - bag->h / 2));
     game.elf->daggers->draw(view);
     if (!game.elf->dead)
         game.sight->reveal(*game.elf->position, game.elf->facing, game.elf->viewRange, game.elf->viewHalfAngle);

@@ -8,6 +8,7 @@
 #include <set>
 #include <string>
 
+#include "core/MouseInput.h"
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
 #include "support/ScratchDirectory.h"
@@ -47,8 +48,8 @@ struct Map : testing::Test {
     // One editor step with the mouse over tile (column, row) at origin (0, 0).
     void edit(int column, int row, int buttons, std::initializer_list<int> heldKeys = {})
     {
-        mouse_x = column * 64 + 64;  // the aim sits 32 px up and left of the mouse
-        mouse_y = row * 64 + 64;
+        mouse_x = column * TileMap::TileSize + TileMap::TileSize / 2 + AimOffset;  // the aim on the tile's centre
+        mouse_y = row * TileMap::TileSize + TileMap::TileSize / 2 + AimOffset;
         mouse_b = buttons;
         for (int k : heldKeys)
             key[k] = 1;
