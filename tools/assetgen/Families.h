@@ -37,6 +37,18 @@ void paintDagger(Image& image, Placement at);
 // The icon's ork head, filling the image.
 void paintOrkHead(Image& image);
 
+// A pool of blood under a fallen figure, in the figure's art coordinates.
+struct BloodPool {
+    Point centre;
+    float halfWidth, halfHeight, turn;
+    int drops;                // splashed around it
+    float nearest, farthest;  // how far out the drops land, four fifths of it up and down
+    float smallest, largest;  // the drops' radii
+    float grain;
+    uint32_t grainSeed, dropSeed;
+};
+void paintBloodPool(Image& image, Placement at, const BloodPool& pool);
+
 // Terrain surfaces, periodic over 64 pixels, sampled at picture coordinates.
 Color dirtAt(int x, int y);
 Color rockAt(int x, int y);
