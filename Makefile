@@ -40,9 +40,14 @@ test: test-release test-asan
 test-release: test-deps $(BUILD)/tests/CTestTestfile.cmake build
 	cd $(BUILD) && ctest --output-on-failure -j$(CTEST_JOBS)
 
+# The AddressSanitizer and UBSan build, configured until it has its tests;
+# after that its build step configures again by itself.
+ASAN_CONFIGURE = [ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || \
+  cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+
 # Unit and integration tests again under AddressSanitizer and UBSan.
 test-asan: test-deps
-	[ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+	$(ASAN_CONFIGURE)
 	cmake --build $(ASAN_BUILD) -j$(JOBS)
 	cd $(ASAN_BUILD) && ctest --output-on-failure -j$(CTEST_JOBS) -LE e2e
 
@@ -53,7 +58,7 @@ SOAK_TICKS      ?= 1000000
 SOAK_DRAW_EVERY ?= 5
 SOAK_SEED       ?= 1
 soak: test-deps
-	[ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
+	$(ASAN_CONFIGURE)
 	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
 	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
 

@@ -7,7 +7,9 @@ set -euo pipefail
 
 # A compiler, CMake, Allegro; libpng and libsndfile for the asset generator;
 # dpkg-buildflags (dpkg-dev) for the hardening flags; xmessage (x11-utils)
-# to show a start-up failure.
+# to show a start-up failure. For the tests also clang with its sanitizer and
+# libFuzzer runtime: libclang-rt-dev, like clang, follows Debian's default
+# clang version.
 packages=(
   build-essential dpkg-dev cmake pkg-config
   liballegro4-dev libpng-dev libsndfile1-dev
@@ -15,8 +17,8 @@ packages=(
 )
 if [ "${1:-}" = --test ]; then
   packages+=(
-    libgtest-dev libbenchmark-dev
-    clang libclang-rt-14-dev
+    libgtest-dev
+    clang libclang-rt-dev
     xvfb xdotool imagemagick x11-apps openbox wmctrl libx11-dev
     git file lintian devscripts appstream desktop-file-utils
   )

@@ -2,7 +2,6 @@
 // Art coordinates: the elf's centre at the origin, facing up (-y).
 #include "Families.h"
 #include "Palette.h"
-#include "Rng.h"
 
 #include <cmath>
 
@@ -88,21 +87,6 @@ void paintBody(Image& image, Placement at, Point leftHand, Point rightHand, floa
     paintHead(image, at);
 }
 
-void paintBloodPool(Image& image, Placement at)
-{
-    Material blood = matte(palette::Blood, 4.0f, Grain, 213);
-    blood.shine = 0.5f;
-    blood.shadow = 0.0f;
-    layPart(image, at, blood, [](Sculpt& s) {
-        Rng rng(214);
-        s.ellipse(6, 4, 20, 15, -0.4f);
-        for (int i = 0; i < 7; ++i) {
-            float a = rng.range(0, 6.28f), r = rng.range(17, 26);
-            s.circle(6 + std::cos(a) * r, 4 + std::sin(a) * r * 0.8f, rng.range(1.2f, 3.0f));
-        }
-    });
-}
-
 }
 
 void paintElf(Image& image, Placement at, ElfPose pose)
@@ -125,7 +109,7 @@ void paintElf(Image& image, Placement at, ElfPose pose)
         paintSack(image, at);
         break;
     case ElfPose::Dead: {
-        paintBloodPool(image, at);
+        paintBloodPool(image, at, {{6, 4}, 20, 15, -0.4f, 7, 17, 26, 1.2f, 3.0f, Grain, 213, 214});
         Placement fallen = at;
         fallen.turn += 1.1f;
         paintBody(image, fallen, {-22, -6}, {18, -16}, 4.0f);

@@ -1,13 +1,12 @@
 #pragma once
 
 #include "Image.h"
+#include "Outputs.h"
 #include "Sculpt.h"
 #include "core/DataFiles.h"
 
 #include <string>
 
-// Where a listed data file goes below the game directory.
-std::string dataFileIn(const std::string& game, DataFile file);
 // Puts art drawn about its own origin at the listed picture's pivot, unturned.
 Placement atPivot(DataFile file, float size = 1.0f);
 
@@ -21,9 +20,8 @@ void makeItems(const std::string& game);
 void makeHud(const std::string& game);
 void makePanels(const std::string& game);
 void makeSounds(const std::string& game);
-// The desktop icon at several sizes, as orkcave-<size>.png: not game data.
+// The desktop icon at each size, and the window icon: not game data.
 void makeIcons(const std::string& icons);
-// The window icon as orkcave-icon.xpm, to be built into the programs.
 bool makeWindowIcon(const std::string& icons);
 
 // Figures shared between the sprites and the panel scenes.
@@ -37,7 +35,23 @@ void paintDagger(Image& image, Placement at);
 // The icon's ork head, filling the image.
 void paintOrkHead(Image& image);
 
+<<<<<<< HEAD
 // Terrain surfaces, periodic over a tile, sampled at picture coordinates.
+=======
+// A pool of blood under a fallen figure, in the figure's art coordinates.
+struct BloodPool {
+    Point centre;
+    float halfWidth, halfHeight, turn;
+    int drops;                // splashed around it
+    float nearest, farthest;  // how far out the drops land, four fifths of it up and down
+    float smallest, largest;  // the drops' radii
+    float grain;
+    uint32_t grainSeed, dropSeed;
+};
+void paintBloodPool(Image& image, Placement at, const BloodPool& pool);
+
+// Terrain surfaces, periodic over 64 pixels, sampled at picture coordinates.
+>>>>>>> tools
 Color dirtAt(int x, int y);
 Color rockAt(int x, int y);
 Color waterAt(int x, int y);

@@ -16,7 +16,6 @@ constexpr float ArtSpan = 100.0f;
 constexpr float Margin = 0.03f;          // share of the icon left clear on each side
 constexpr float OutlineWidth = 1.1f;     // art units
 constexpr float HeadDrop = 4.0f;         // horns reach higher than the jaw hangs low
-constexpr int IconSizes[] = {48, 64, 256};
 
 // Material sizes are in pixels; the icon's pixels per art unit vary with size.
 Material surface(Color c, float k, uint32_t seed, float round = 3.0f)
@@ -181,7 +180,7 @@ void makeIcons(const std::string& dir)
     for (int size : IconSizes) {
         Image image(size, size);
         paintOrkHead(image);
-        const std::string path = dir + "/orkcave-" + std::to_string(size) + ".png";
+        const std::string path = iconFile(dir, size);
         requireWritten(writeIcon(image, path), path);
     }
 }

@@ -56,14 +56,8 @@ float value(float x, float y, float cell, int period, uint32_t seed)
 
 float fractal(float x, float y, float cell, int octaves, int period, uint32_t seed)
 {
-    float sum = 0.0f, weight = 1.0f, total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        sum += weight * value(x, y, cell, period, seed + 7919u * i);
-        total += weight;
-        weight *= 0.5f;
-        cell *= 0.5f;
-    }
-    return sum / total;
+    return fractal(cell, octaves, seed, 7919u,
+                   [&](float octaveCell, uint32_t octaveSeed) { return value(x, y, octaveCell, period, octaveSeed); });
 }
 
 Cells cells(float x, float y, float cell, int period, uint32_t seed)

@@ -16,6 +16,22 @@ float value(float x, float y, float cell, int period, uint32_t seed);
 // Sum of octaves of value noise, halving the cell each octave, in [0, 1).
 float fractal(float x, float y, float cell, int octaves, int period, uint32_t seed);
 
+// The same sum of any noise: octave(cell, seed) gives one octave, the cell
+// and the weight halving and the seed stepping by seedStep each octave; in
+// the octave's range.
+template <typename Octave>
+float fractal(float cell, int octaves, uint32_t seed, uint32_t seedStep, Octave octave)
+{
+    float sum = 0.0f, weight = 1.0f, total = 0.0f;
+    for (int i = 0; i < octaves; ++i) {
+        sum += weight * octave(cell, seed + seedStep * i);
+        total += weight;
+        weight *= 0.5f;
+        cell *= 0.5f;
+    }
+    return sum / total;
+}
+
 struct Cells {
     float nearest;   // distance to the nearest feature point, pixels
     uint32_t id;     // hash of the nearest cell, to colour cells apart

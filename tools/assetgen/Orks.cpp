@@ -3,7 +3,6 @@
 #include "Families.h"
 #include "Noise.h"
 #include "Palette.h"
-#include "Rng.h"
 
 #include <cmath>
 
@@ -159,24 +158,9 @@ void paintStrike(Image& image, Placement at)
     paintHead(image, at, false);
 }
 
-void paintBloodPool(Image& image, Placement at, uint32_t seed)
-{
-    Material blood = matte(palette::Blood, 4.0f, Grain, SmallPartSeed);
-    blood.shine = 0.5f;
-    blood.shadow = 0.0f;
-    layPart(image, at, blood, [&](Sculpt& s) {
-        Rng rng(seed);
-        s.ellipse(-4, 6, 30, 22, 0.3f);
-        for (int i = 0; i < 9; ++i) {
-            float a = rng.range(0, 6.28f), r = rng.range(24, 38);
-            s.circle(-4 + std::cos(a) * r, 6 + std::sin(a) * r * 0.8f, rng.range(1.5f, 4.0f));
-        }
-    });
-}
-
 void paintDeadOrk(Image& image, Placement at)
 {
-    paintBloodPool(image, at, 104);
+    paintBloodPool(image, at, {{-4, 6}, 30, 22, 0.3f, 9, 24, 38, 1.5f, 4.0f, Grain, SmallPartSeed, 104});
     paintCleaver(image, at, {30, -24}, {40, -66}, 1.0f);
     Placement body = at;
     body.turn += 0.4f;

@@ -1,5 +1,6 @@
 #include "Sculpt.h"
 
+#include "Light.h"
 #include "Noise.h"
 #include "Palette.h"
 
@@ -8,8 +9,6 @@
 #include <cmath>
 
 namespace {
-
-constexpr float LightX = -0.45f, LightY = -0.6f, LightZ = 0.66f;
 
 // Box blur along one axis with a running sum; `stride` picks the axis.
 void boxPass(const std::vector<float>& src, std::vector<float>& dst, int lines, int length, int step, int stride,
@@ -54,8 +53,8 @@ float lightAt(const std::vector<float>& height, int w, int h, int x, int y, floa
     float gy = (at(x, y + 1) - at(x, y - 1)) * steepness;
     float len = std::sqrt(gx * gx + gy * gy + 1.0f);
     float nx = -gx / len, ny = -gy / len, nz = 1.0f / len;
-    float ll = std::sqrt(LightX * LightX + LightY * LightY + LightZ * LightZ);
-    return (nx * LightX + ny * LightY + nz * LightZ) / ll;
+    float ll = std::sqrt(light::X * light::X + light::Y * light::Y + light::Z * light::Z);
+    return light::facing(nx, ny, nz) / ll;
 }
 
 // Coverage of one output pixel by the supersampled mask: the share of its

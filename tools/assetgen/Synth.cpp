@@ -5,43 +5,49 @@
 
 namespace synth {
 
-Filter Filter::bandPass(float hz, float q)
+namespace {
+
+// A frequency's angle at the sample rate, and the cookbook's alpha for a Q.
+struct Angle {
+    float cos, alpha;
+};
+
+Angle angleOf(float hz, float q)
 {
-    float w = 2.0f * float(M_PI) * hz / Rate, alpha = std::sin(w) / (2.0f * q);
+    float w = 2.0f * float(M_PI) * hz / Rate;
+    return {std::cos(w), std::sin(w) / (2.0f * q)};
+}
+
+}
+
+Filter Filter::withZeros(float cosine, float alpha, float b0, float b1, float b2)
+{
     Filter f;
     float a0 = 1 + alpha;
-    f.b0 = alpha / a0;
-    f.b1 = 0;
-    f.b2 = -alpha / a0;
-    f.a1 = -2 * std::cos(w) / a0;
+    f.b0 = b0 / a0;
+    f.b1 = b1 / a0;
+    f.b2 = b2 / a0;
+    f.a1 = -2 * cosine / a0;
     f.a2 = (1 - alpha) / a0;
     return f;
+}
+
+Filter Filter::bandPass(float hz, float q)
+{
+    Angle a = angleOf(hz, q);
+    return withZeros(a.cos, a.alpha, a.alpha, 0, -a.alpha);
 }
 
 Filter Filter::lowPass(float hz, float q)
 {
-    float w = 2.0f * float(M_PI) * hz / Rate, alpha = std::sin(w) / (2.0f * q), c = std::cos(w);
-    Filter f;
-    float a0 = 1 + alpha;
-    f.b0 = (1 - c) / 2 / a0;
-    f.b1 = (1 - c) / a0;
-    f.b2 = (1 - c) / 2 / a0;
-    f.a1 = -2 * c / a0;
-    f.a2 = (1 - alpha) / a0;
-    return f;
+    Angle a = angleOf(hz, q);
+    return withZeros(a.cos, a.alpha, (1 - a.cos) / 2, 1 - a.cos, (1 - a.cos) / 2);
 }
 
 Filter Filter::highPass(float hz, float q)
 {
-    float w = 2.0f * float(M_PI) * hz / Rate, alpha = std::sin(w) / (2.0f * q), c = std::cos(w);
-    Filter f;
-    float a0 = 1 + alpha;
-    f.b0 = (1 + c) / 2 / a0;
-    f.b1 = -(1 + c) / a0;
-    f.b2 = (1 + c) / 2 / a0;
-    f.a1 = -2 * c / a0;
-    f.a2 = (1 - alpha) / a0;
-    return f;
+    Angle a = angleOf(hz, q);
+    return withZeros(a.cos, a.alpha, (1 + a.cos) / 2, -(1 + a.cos), (1 + a.cos) / 2);
 }
 
 float Filter::run(float x)

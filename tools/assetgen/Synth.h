@@ -17,6 +17,10 @@ public:
     float run(float x);
 
 private:
+    // The three share their poles, set by the angle's cosine and alpha;
+    // only the zeros differ.
+    static Filter withZeros(float cosine, float alpha, float b0, float b1, float b2);
+
     float b0 = 1, b1 = 0, b2 = 0, a1 = 0, a2 = 0;
     float x1 = 0, x2 = 0, y1 = 0, y2 = 0;
 };

@@ -4,6 +4,7 @@
 // repeats every tile: where one tile's picture covers its neighbour it
 // paints the same pixels.
 #include "Families.h"
+#include "Light.h"
 #include "Noise.h"
 #include "Palette.h"
 #include "world/TileMap.h"
@@ -20,7 +21,7 @@ constexpr float TileHalf = TileMap::TileSize / 2.0f;
 float lambert(float gx, float gy)
 {
     float len = std::sqrt(gx * gx + gy * gy + 1.0f);
-    return (0.45f * gx + 0.6f * gy + 0.66f) / (len * 0.9f);
+    return light::facing(-gx, -gy, 1.0f) / (len * 0.9f);
 }
 
 // Pebbles: a few per tile, each a small lit dome.
@@ -46,17 +47,13 @@ float dirtHeight(float x, float y)
     return noise::fractal(x, y, 16.0f, 4, Period, 11u) * 3.0f + pebbleAt(x, y).height * 1.2f;
 }
 
+// Value noise folded at its middle into sharp crests, squared to narrow them.
 float ridged(float x, float y, float cell, int octaves, uint32_t seed)
 {
-    float sum = 0.0f, weight = 1.0f, total = 0.0f;
-    for (int i = 0; i < octaves; ++i) {
-        float n = 1.0f - std::fabs(2.0f * noise::value(x, y, cell, Period, seed + 31u * i) - 1.0f);
-        sum += weight * n * n;
-        total += weight;
-        weight *= 0.5f;
-        cell *= 0.5f;
-    }
-    return sum / total;
+    return noise::fractal(cell, octaves, seed, 31u, [&](float octaveCell, uint32_t octaveSeed) {
+        float n = 1.0f - std::fabs(2.0f * noise::value(x, y, octaveCell, Period, octaveSeed) - 1.0f);
+        return n * n;
+    });
 }
 
 float rockHeight(float x, float y) { return ridged(x, y, 16.0f, 4, 21u) * 4.0f + ridged(x, y, 8.0f, 2, 20u) * 2.0f; }

@@ -70,5 +70,5 @@ bool makeWindowIcon(const std::string& dir)
 {
     Image image(IconSize, IconSize);
     paintOrkHead(image);
-    return writeXpm(image, dir + "/orkcave-icon.xpm");
+    return writeXpm(image, windowIconFile(dir));
 }

@@ -15,6 +15,7 @@
 #include "core/Game.h"
 #include "core/MouseInput.h"
 #include "core/Startup.h"
+#include "tools/pngfile/OutputPath.h"
 #include "tools/pngfile/PngFile.h"
 
 namespace {
@@ -124,8 +125,7 @@ int main(int argc, char** argv)
         std::fprintf(stderr, "usage: assetpreview GAME_DIR SHEET.png\n");
         return 2;
     }
-    char here[4096];
-    const std::string out = argv[2][0] == '/' || !getcwd(here, sizeof here) ? argv[2] : here + std::string("/") + argv[2];
+    const std::string out = outputPath(argv[2]);
     if (allegro_init() != 0 || chdir(argv[1]) != 0) {
         std::fprintf(stderr, "assetpreview: cannot start in %s\n", argv[1]);
         return 1;

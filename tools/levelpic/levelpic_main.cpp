@@ -11,6 +11,7 @@
 #include <string>
 
 #include "LevelPicture.h"
+#include "tools/pngfile/OutputPath.h"
 #include "tools/pngfile/PngFile.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
@@ -33,10 +34,7 @@ int main(int argc, char** argv)
     int sizeCode = std::atoi(argv[1]);
     if (sizeCode < 0 || sizeCode >= LevelSizeCount)
         return usage();
-    std::string outPath = argv[2];
-    char here[4096];
-    if (outPath[0] != '/' && getcwd(here, sizeof here))
-        outPath = std::string(here) + "/" + outPath;
+    const std::string outPath = outputPath(argv[2]);
     if (argc >= 4)
         std::srand(static_cast<unsigned>(std::atoi(argv[3])));
     if (argc >= 5 && chdir(argv[4]) != 0) {
