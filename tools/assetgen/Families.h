@@ -35,9 +35,6 @@ void paintDagger(Image& image, Placement at);
 // The icon's ork head, filling the image.
 void paintOrkHead(Image& image);
 
-<<<<<<< HEAD
-// Terrain surfaces, periodic over a tile, sampled at picture coordinates.
-=======
 // A pool of blood under a fallen figure, in the figure's art coordinates.
 struct BloodPool {
     Point centre;
@@ -50,8 +47,7 @@ struct BloodPool {
 };
 void paintBloodPool(Image& image, Placement at, const BloodPool& pool);
 
-// Terrain surfaces, periodic over 64 pixels, sampled at picture coordinates.
->>>>>>> tools
+// Terrain surfaces, periodic over a tile, sampled at picture coordinates.
 Color dirtAt(int x, int y);
 Color rockAt(int x, int y);
 Color waterAt(int x, int y);
