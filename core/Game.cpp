@@ -76,7 +76,7 @@ Game::Game()
     deaths = 0;
 
     startLevel(FirstLevelSize);
-    elf->dead = true;
+    elf->kill();
     view->origin->x = tileMap->width * TileMap::TileSize / 2;
     view->origin->y = tileMap->height * TileMap::TileSize / 2;
     screens->state = Intro;
