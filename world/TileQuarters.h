@@ -6,6 +6,8 @@
 #include <initializer_list>
 #include <vector>
 
+#include "core/OwnedBitmap.h"
+
 // What one map layer leaves on each 32 x 32 quarter of a tile, kept for
 // reuse. The layer's pictures, at most 128 pixels square, start 32 pixels
 // up and left of their 64-pixel tiles, so a quarter can be reached only by
@@ -34,7 +36,6 @@ public:
     using Paint = std::function<void(BITMAP* look, int corner, const int pictures[CoveringTiles], int extra)>;
 
     TileQuarters(int extraChoices, Paint paint);
-    ~TileQuarters();
     TileQuarters(const TileQuarters&) = delete;
     TileQuarters& operator=(const TileQuarters&) = delete;
 
@@ -61,7 +62,7 @@ public:
 
 private:
     struct Look {
-        BITMAP* picture = nullptr;
+        OwnedBitmap picture;
         bool empty = true;  // all mask colour: nothing to draw
     };
 
