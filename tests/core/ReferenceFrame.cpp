@@ -40,8 +40,7 @@ void drawReferenceFrame(Game& game)
     walkGrid(game, [&](Tile& tile, double x, double y) {
         if (tile.debris >= 0 && tile.debris < Debris::KindCount)
             drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris].get(), x + 32, y + 32);
-        BITMAP* fade = tile.kind == Water ? map.waterFade.get() : tile.kind == Rock ? map.rockFade.get() : nullptr;
-        drawPicture(buffer, fade, x, y);
+        drawPicture(buffer, tile.kind == Water ? map.waterFade.get() : tile.kind == Rock ? map.rockFade.get() : nullptr, x, y);
     });
     walkGrid(game, [&](Tile& tile, double x, double y) {
         drawPicture(buffer, tile.kind == Water ? map.water.get() : tile.kind == Rock ? map.rock.get() : nullptr, x, y);
@@ -58,8 +57,7 @@ void drawReferenceFrame(Game& game)
     if (game.screens->state != Intro) {
         map.outsideTile->visibility = Unreachable;
         walkGrid(game, [&](Tile& tile, double x, double y) {
-            BITMAP* fog = tile.visibility < Seen ? map.fog.get() : tile.visibility == Seen ? map.halfFog.get() : nullptr;
-            drawPicture(buffer, fog, x, y);
+            drawPicture(buffer, tile.visibility < Seen ? map.fog.get() : tile.visibility == Seen ? map.halfFog.get() : nullptr, x, y);
         });
     }
     if (!game.elf->dead) {

@@ -21,26 +21,18 @@ void ActorWorld::placeOrk(int i, double x, double y)
     horde->health[i] = 2;
 }
 
-namespace {
-BITMAP* marked(int w, int h, int rgb, int x, int y, bool whole)
-{
-    BITMAP* picture = create_bitmap(w, h);
-    const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
-    clear_to_color(picture, whole ? colour : makecol(255, 0, 255));
-    rectfill(picture, x - 2, y - 2, x + 2, y + 2, colour);
-    return picture;
-}
-}
-
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    slot = marked(w, h, rgb, x, y, whole);
-    game->actorPictures.emplace_back(slot);
+    paint(game->actorPictures.emplace_back(), w, h, rgb, x, y, whole);
+    slot = game->actorPictures.back().get();
 }
 
 void ActorWorld::paint(OwnedBitmap& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    slot.reset(marked(w, h, rgb, x, y, whole));
+    slot.reset(create_bitmap(w, h));
+    const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
+    clear_to_color(slot.get(), whole ? colour : makecol(255, 0, 255));
+    rectfill(slot.get(), x - 2, y - 2, x + 2, y + 2, colour);
 }
 
 bool ActorWorld::shows(double x, double y, int rgb) const
