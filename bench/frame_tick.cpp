@@ -76,7 +76,7 @@ SizeFigures measureSize(Game& game, int size, int ticks)
             tickTimes.push_back(msSince(start));
         if (shotsDir && t % ShotEvery == 0) {
             std::string path = std::string(shotsDir) + "/" + SizeKeys[size] + "-" + std::to_string(t) + ".png";
-            headless::savePng(game.backBuffer, path.c_str());
+            headless::savePng(game.backBuffer.get(), path.c_str());
         }
     }
     headless::releaseInput();

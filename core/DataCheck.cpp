@@ -8,6 +8,7 @@
 
 #include "core/DataFiles.h"
 #include "core/DataPath.h"
+#include "core/OwnedBitmap.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
 #include "world/TileMap.h"
@@ -136,10 +137,9 @@ std::string findPictureProblem(const char* path)
     if (!problem.empty())
         return problem;
     PALETTE palette;
-    BITMAP* picture = load_bitmap(path, palette);
+    const OwnedBitmap picture(load_bitmap(path, palette));
     if (!picture)
         return unreadable(path, "the picture loader refused it");
-    destroy_bitmap(picture);
     return std::string();
 }
 

@@ -18,19 +18,13 @@ void pierceIntoGrid(BITMAP* picture)
         line(picture, 0, i, picture->w, i, mask);
     }
 }
-
-void destroyIfLoaded(BITMAP* picture)
-{
-    if (picture)
-        destroy_bitmap(picture);
-}
 }
 
 Game::Game()
 {
-    backBuffer = create_bitmap(SCREEN_W, SCREEN_H);
+    backBuffer.reset(create_bitmap(SCREEN_W, SCREEN_H));
     view.reset(new View());
-    view->setBuffer(backBuffer);
+    view->setBuffer(backBuffer.get());
     sound.reset(new SoundBoard());
     sound->view = view.get();
     debrisTable.reset(new Debris());
@@ -40,7 +34,7 @@ Game::Game()
     tileMap->debrisSource = debrisTable.get();
     sight.reset(new Sight());
     sight->tileMap = tileMap.get();
-    crosshairSprite = loadPicture(DataFile::Crosshair, palette);
+    crosshairSprite.reset(loadPicture(DataFile::Crosshair, palette));
     aimPoint.reset(new Vector());
     screens.reset(new Screens());
     screens->loadPictures(palette);
@@ -57,46 +51,33 @@ Game::Game()
     orks->debrisTable = debrisTable.get();
 
     for (int k = 0; k < 3; ++k)
-        orks->orkSprites[k] = loadPicture(nthDataFile(DataFile::Ork0, k), palette);
-    orks->deadSprite = loadPicture(DataFile::OrkDead, palette);
+        orks->orkSprites[k] = loadActorPicture(nthDataFile(DataFile::Ork0, k));
+    orks->deadSprite = loadActorPicture(DataFile::OrkDead);
     for (int k = 0; k < 3; ++k)
-        orks->footprintSprites[k] = loadPicture(nthDataFile(DataFile::Footprint0, k), palette);
-    orks->bloodSprite = loadPicture(DataFile::Blood, palette);
+        orks->footprintSprites[k] = loadActorPicture(nthDataFile(DataFile::Footprint0, k));
+    orks->bloodSprite = loadActorPicture(DataFile::Blood);
 
     for (int k = 0; k < 3; ++k)
-        elf->frames[k] = loadPicture(nthDataFile(DataFile::Elf0, k), palette);
-    elf->bagSprite = loadPicture(DataFile::ElfBag, palette);
-    elf->deadSprite = loadPicture(DataFile::ElfDead, palette);
-    elf->stealthSprite = loadPicture(DataFile::Elf2, palette);
+        elf->frames[k] = loadActorPicture(nthDataFile(DataFile::Elf0, k));
+    elf->bagSprite = loadActorPicture(DataFile::ElfBag);
+    elf->deadSprite = loadActorPicture(DataFile::ElfDead);
+    elf->stealthSprite = loadActorPicture(DataFile::Elf2);
     pierceIntoGrid(elf->stealthSprite);
 
     bagPosition.reset(new Vector());
-    bagSprite = loadPicture(DataFile::Bag, palette);
-    elf->daggers->sprite = loadPicture(DataFile::Dagger, palette);
+    bagSprite.reset(loadPicture(DataFile::Bag, palette));
+    elf->daggers->sprite = loadActorPicture(DataFile::Dagger);
     deaths = 0;
 
     startLevel(FirstLevelSize);
-    elf->dead = true;
+    elf->kill();
     view->origin->x = tileMap->width * TileMap::TileSize / 2;
     view->origin->y = tileMap->height * TileMap::TileSize / 2;
     screens->state = Intro;
 }
 
-Game::~Game()
+BITMAP* Game::loadActorPicture(DataFile file)
 {
-    for (BITMAP* picture : orks->orkSprites)
-        destroyIfLoaded(picture);
-    for (BITMAP* picture : orks->footprintSprites)
-        destroyIfLoaded(picture);
-    destroyIfLoaded(orks->deadSprite);
-    destroyIfLoaded(orks->bloodSprite);
-    for (BITMAP* picture : elf->frames)
-        destroyIfLoaded(picture);
-    destroyIfLoaded(elf->bagSprite);
-    destroyIfLoaded(elf->deadSprite);
-    destroyIfLoaded(elf->stealthSprite);
-    destroyIfLoaded(elf->daggers->sprite);
-    destroyIfLoaded(bagSprite);
-    destroyIfLoaded(crosshairSprite);
-    destroyIfLoaded(backBuffer);
+    actorPictures.emplace_back(loadPicture(file, palette));
+    return actorPictures.back().get();
 }

@@ -4,7 +4,10 @@
 
 #include <cstdint>
 #include <memory>
+#include <vector>
 
+#include "core/DataFiles.h"
+#include "core/OwnedBitmap.h"
 #include "core/Screens.h"
 #include "perception/Debris.h"
 #include "perception/OrkHorde.h"
@@ -20,9 +23,9 @@
 class Game {
 public:
     PALETTE palette;
-    BITMAP* backBuffer = nullptr;
-    BITMAP* crosshairSprite = nullptr;
-    BITMAP* bagSprite = nullptr;
+    OwnedBitmap backBuffer;
+    OwnedBitmap crosshairSprite;
+    OwnedBitmap bagSprite;
     std::unique_ptr<Vector> bagPosition;
     std::unique_ptr<Vector> aimPoint;  // screen pixels: the mouse less AimOffset in x and y
     std::unique_ptr<View> view;
@@ -34,6 +37,9 @@ public:
     std::unique_ptr<OrkHorde> orks;
     int32_t deaths = 0;
     std::unique_ptr<Elf> elf;
+    // The pictures of the orks, the elf and its daggers, which hold plain
+    // pointers to them.
+    std::vector<OwnedBitmap> actorPictures;
 
     // Segment editor: draw the map without fog, banner or panel, and show a
     // short notice (such as a failed save) for a few ticks.
@@ -42,7 +48,6 @@ public:
     int editorNoticeTicks = 0;
 
     Game();
-    ~Game();
 
     void update();
     void draw();
@@ -52,6 +57,8 @@ public:
     void startLevel(int32_t sizeCode);
 
 private:
+    // Loads a picture into actorPictures and hands back a plain pointer to it.
+    BITMAP* loadActorPicture(DataFile file);
     // Puts the elf alive at the entrance with all its daggers in hand.
     void reviveElfAtEntrance();
     // The steps of startLevel.

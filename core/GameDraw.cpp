@@ -11,7 +11,7 @@ constexpr int SegmentPixels = segment::Side * TileMap::TileSize;
 // The editor outlines the block that O saves and shows its last notice.
 void drawEditorOverlay(Game& game)
 {
-    BITMAP* buffer = game.backBuffer;
+    BITMAP* buffer = game.backBuffer.get();
     int x = static_cast<int>(-game.view->origin->x);
     int y = static_cast<int>(-game.view->origin->y);
     rect(buffer, x, y, x + SegmentPixels - 1, y + SegmentPixels - 1, makecol(255, 255, 0));
@@ -23,7 +23,7 @@ void drawEditorOverlay(Game& game)
 
 void Game::draw()
 {
-    clear_to_color(backBuffer, makecol(0, 0, 0));
+    clear_to_color(backBuffer.get(), makecol(0, 0, 0));
     tileMap->drawGround(*view);
     orks->drawFootprints(*view);
     tileMap->drawDebrisAndFades(*view);
@@ -31,7 +31,7 @@ void Game::draw()
 
     if (!elf->carryingBag && bagSprite) {
         Vector& bagOnScreen = view->toScreen(*bagPosition);
-        drawSpriteFast(view->buffer, bagSprite, static_cast<int>(bagOnScreen.x - bagSprite->w / 2),
+        drawSpriteFast(view->buffer, bagSprite.get(), static_cast<int>(bagOnScreen.x - bagSprite->w / 2),
                        static_cast<int>(bagOnScreen.y - bagSprite->h / 2));
     }
     elf->daggers->draw(*view);
@@ -53,11 +53,11 @@ void Game::draw()
         drawEditorOverlay(*this);
     } else {
         if (elf->dead)
-            drawSpriteFast(view->buffer, screens->deathBanner, 0, 0);
+            drawSpriteFast(view->buffer, screens->deathBanner.get(), 0, 0);
         screens->drawPanel(*view);
     }
 
     if (crosshairSprite)
-        drawSpriteFast(backBuffer, crosshairSprite, static_cast<int>(aimPoint->x - crosshairSprite->w / 2),
+        drawSpriteFast(backBuffer.get(), crosshairSprite.get(), static_cast<int>(aimPoint->x - crosshairSprite->w / 2),
                        static_cast<int>(aimPoint->y - crosshairSprite->h / 2));
 }

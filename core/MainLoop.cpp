@@ -47,7 +47,7 @@ void runMainLoop(Game& game, TickStep step)
         if (tickPending.exchange(false)) {
             step(game);
             game.draw();
-            blit(game.backBuffer, screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+            blit(game.backBuffer.get(), screen, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
         }
         if (inBackground())
             restInTheBackground();

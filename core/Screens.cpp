@@ -81,28 +81,21 @@ void drawLines(BITMAP* target, const PanelLine (&lines)[N], const PanelLine& clo
 
 Screens::Screens() : state(Intro)
 {
-    hudStrip = create_bitmap(SCREEN_W, StripHeight);
-    deathBanner = create_bitmap(SCREEN_W, StripHeight);
-    clear_to_color(deathBanner, red());
-    textout_centre_ex(deathBanner, font, BannerLevels, SCREEN_W / 2, BannerTopY, black(), red());
-    textout_centre_ex(deathBanner, font, BannerRespawn, SCREEN_W / 2, BannerBottomY, black(), red());
-}
-
-Screens::~Screens()
-{
-    BITMAP* pictures[] = {hudStrip, deathBanner, introPicture, victoryPicture, headIcon, daggerIcon, graveIcon};
-    for (BITMAP* picture : pictures)
-        if (picture)
-            destroy_bitmap(picture);
+    hudStrip.reset(create_bitmap(SCREEN_W, StripHeight));
+    deathBanner.reset(create_bitmap(SCREEN_W, StripHeight));
+    BITMAP* banner = deathBanner.get();
+    clear_to_color(banner, red());
+    textout_centre_ex(banner, font, BannerLevels, SCREEN_W / 2, BannerTopY, black(), red());
+    textout_centre_ex(banner, font, BannerRespawn, SCREEN_W / 2, BannerBottomY, black(), red());
 }
 
 void Screens::loadPictures(RGB* palette)
 {
-    headIcon = loadPicture(DataFile::Head, palette);
-    daggerIcon = loadPicture(DataFile::Dagger, palette);
-    graveIcon = loadPicture(DataFile::Grave, palette);
-    introPicture = loadPicture(DataFile::Intro, palette);
-    victoryPicture = loadPicture(DataFile::Victory, palette);
+    headIcon.reset(loadPicture(DataFile::Head, palette));
+    daggerIcon.reset(loadPicture(DataFile::Dagger, palette));
+    graveIcon.reset(loadPicture(DataFile::Grave, palette));
+    introPicture.reset(loadPicture(DataFile::Intro, palette));
+    victoryPicture.reset(loadPicture(DataFile::Victory, palette));
 }
 
 void Screens::drawHud(int livingOrks, int orkCount, int daggersInHand, int daggerCount, int deaths, View& view)
@@ -112,15 +105,16 @@ void Screens::drawHud(int livingOrks, int orkCount, int daggersInHand, int dagge
     int headStep = w / (2 * orkCount + 2);
     int daggerStep = w / (4 * daggerCount + 2);
     int graveStep = w / (4 * deaths + 2);
-    clear_to_color(hudStrip, red());
+    BITMAP* strip = hudStrip.get();
+    clear_to_color(strip, red());
     for (int i = 0; i < livingOrks; ++i)
-        drawIfLoaded(hudStrip, headIcon, i * headStep, 0);
+        drawIfLoaded(strip, headIcon.get(), i * headStep, 0);
     for (int i = 0; i < daggersInHand; ++i)
-        drawIfLoaded(hudStrip, daggerIcon, w - i * daggerStep - daggerStep, 0);
+        drawIfLoaded(strip, daggerIcon.get(), w - i * daggerStep - daggerStep, 0);
     // The graves centre on five eighths of the width and close up as they grow.
     for (int i = 0; i < deaths; ++i)
-        drawIfLoaded(hudStrip, graveIcon, w * 5 / 8 + (graveStep * deaths) / 2 - i * graveStep - graveStep, 0);
-    drawSpriteFast(view.buffer, hudStrip, 0, 0);
+        drawIfLoaded(strip, graveIcon.get(), w * 5 / 8 + (graveStep * deaths) / 2 - i * graveStep - graveStep, 0);
+    drawSpriteFast(view.buffer, strip, 0, 0);
 }
 
 void Screens::drawPanel(View& view)
@@ -130,10 +124,10 @@ void Screens::drawPanel(View& view)
     BITMAP* target = view.buffer;
     rectfill(target, PanelMargin, PanelMargin, SCREEN_W - PanelMargin, SCREEN_H - PanelMargin, black());
     if (state == Intro) {
-        drawPanelPicture(target, introPicture);
+        drawPanelPicture(target, introPicture.get());
         drawLines(target, IntroLines, IntroClosing);
     } else if (state == Victory) {
-        drawPanelPicture(target, victoryPicture);
+        drawPanelPicture(target, victoryPicture.get());
         drawLines(target, VictoryLines, VictoryClosing);
     }
 }

@@ -4,6 +4,8 @@
 
 #include <cstdint>
 
+#include "core/OwnedBitmap.h"
+
 class View;
 
 enum ScreenState : int32_t { Playing = 0, Intro = 1, Victory = 2 };
@@ -13,16 +15,15 @@ enum ScreenState : int32_t { Playing = 0, Intro = 1, Victory = 2 };
 class Screens {
 public:
     int32_t state;
-    BITMAP* hudStrip = nullptr;
-    BITMAP* deathBanner = nullptr;
-    BITMAP* introPicture = nullptr;
-    BITMAP* victoryPicture = nullptr;
-    BITMAP* headIcon = nullptr;
-    BITMAP* daggerIcon = nullptr;
-    BITMAP* graveIcon = nullptr;
+    OwnedBitmap hudStrip;
+    OwnedBitmap deathBanner;
+    OwnedBitmap introPicture;
+    OwnedBitmap victoryPicture;
+    OwnedBitmap headIcon;
+    OwnedBitmap daggerIcon;
+    OwnedBitmap graveIcon;
 
     Screens();
-    ~Screens();
 
     void loadPictures(RGB* palette);
     void drawHud(int livingOrks, int orkCount, int daggersInHand, int daggerCount, int deaths, View& view);

@@ -12,15 +12,8 @@ Debris::Debris()
         noiseRange[kind] = NoiseRanges[kind];
 }
 
-Debris::~Debris()
-{
-    for (BITMAP* sprite : debrisSprites)
-        if (sprite)
-            destroy_bitmap(sprite);
-}
-
 void Debris::loadPictures(RGB* palette)
 {
     for (int kind = 0; kind < KindCount; ++kind)
-        debrisSprites[kind] = loadPicture(nthDataFile(DataFile::Debris0, kind), palette);
+        debrisSprites[kind].reset(loadPicture(nthDataFile(DataFile::Debris0, kind), palette));
 }

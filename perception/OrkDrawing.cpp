@@ -3,16 +3,12 @@
 
 #include "core/DataFiles.h"
 #include "perception/OrkHorde.h"
-#include "perception/OrkPhases.h"
+#include "perception/OrkKind.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
 
 namespace {
 constexpr Pivot OrkTurn = pivotOf(DataFile::Ork0);  // every ork picture, the corpse too
-
-constexpr int FreshPrintAbove = 90;
-constexpr int FadingPrintAbove = 60;
-constexpr int FaintPrintAbove = 30;  // at this age and below a print is gone
 constexpr Pivot PrintTurn = pivotOf(DataFile::Footprint0);  // the bloody print too
 
 // A quarter turn would be 64 units; 90 is the print art's own offset and is kept on purpose.
@@ -22,20 +18,20 @@ BITMAP* orkFrame(const OrkHorde& horde, int i)
 {
     if (horde.health[i] <= 0)
         return horde.deadSprite;
-    if (horde.attackTimer[i] >= RaisedArmFrom)
+    if (horde.attackTimer[i] >= Ork.raisedArmFrom)
         return horde.orkSprites[1];
-    if (horde.attackTimer[i] >= SwingFrom)
+    if (horde.attackTimer[i] >= Ork.swingFrom)
         return horde.orkSprites[2];
     return horde.orkSprites[0];
 }
 
 BITMAP* printFrameByAge(const OrkHorde& horde, int age)
 {
-    if (age > FreshPrintAbove)
+    if (age > Ork.freshPrintAbove)
         return horde.footprintSprites[0];
-    if (age > FadingPrintAbove)
+    if (age > Ork.fadingPrintAbove)
         return horde.footprintSprites[1];
-    if (age > FaintPrintAbove)
+    if (age > Ork.faintPrintAbove)
         return horde.footprintSprites[2];
     return nullptr;
 }

@@ -3,40 +3,12 @@
 #include <algorithm>
 #include <cstdlib>
 
-#include "perception/OrkPhases.h"
+#include "perception/OrkKind.h"
 #include "world/TileMap.h"
 #include "world/WallProbes.h"
 
 namespace {
-constexpr double StartTargetY = 30.0;
 constexpr int StartCount = 10;
-constexpr double StartSightRange = 100.0;
-constexpr double StartSightHalfAngle = 30.0;
-constexpr int StartAttackPause = 18;
-
-// The survivors grow keener as the horde thins out.
-constexpr int BaseSightRange = 200;
-constexpr int SightRangeGain = 250;
-constexpr int BaseSightHalfAngle = 20;
-constexpr int SightHalfAngleGain = 50;
-constexpr int BaseAttackPause = 17;
-constexpr int AttackPauseLoss = 6;
-
-constexpr double NormaliseBeyond = 1.0;
-constexpr double WalkSpeed = 6.0;
-constexpr double ChargeSpeed = 24.0;
-constexpr double StuckDistance = 60.0;
-constexpr int FootprintLife = 120;
-constexpr double ArrivalDistance = 40.0;
-
-constexpr double ProbeReach = 15.0;
-
-constexpr double SeparationDistance = 60.0;
-constexpr double SamePlaceDistance = 0.1;
-
-constexpr int WanderAttempts = 5;
-constexpr int WanderSpread = 20;  // offsets in whole tiles, one more below zero than above it
-constexpr int WanderCentre = 9;
 
 int keenerBy(int gain, int dead, int count)
 {
@@ -45,7 +17,7 @@ int keenerBy(int gain, int dead, int count)
 
 double wanderOffset()
 {
-    return (WanderCentre - std::rand() % WanderSpread) * TileMap::TileSize;
+    return (Ork.wanderCentre - std::rand() % Ork.wanderSpread) * TileMap::TileSize;
 }
 
 void ageFootprints(OrkHorde& horde, int i)
@@ -62,7 +34,7 @@ void layFootprint(OrkHorde& horde, int i)
     horde.footprintPos[i][j]->copyFrom(*horde.pos[i]);
     horde.footprintHeading[i][j] = horde.pos[i]->angleFrom(*horde.target[i]);
     horde.footprintBloody[i][j] = horde.health[i] == 1;
-    horde.footprintAge[i][j] = FootprintLife;
+    horde.footprintAge[i][j] = Ork.footprintLife;
 }
 
 bool isWalkable(const Tile& tile)
@@ -76,9 +48,9 @@ OrkHorde::OrkHorde()
     for (int i = 0; i < SlotCount; ++i) {
         pos[i].reset(new Vector());
         target[i].reset(new Vector());
-        target[i]->y = StartTargetY;
+        target[i]->y = Ork.startTargetY;
         chargeTimer[i] = 0;
-        stepTimer[i] = i % FreshSlotPhases;
+        stepTimer[i] = i % Ork.freshSlotPhases;
         attackTimer[i] = 0;
         health[i] = 0;
         for (int j = 0; j < FootprintCount; ++j) {
@@ -93,10 +65,10 @@ OrkHorde::OrkHorde()
         probe.reset(new Vector());
     separationIndex = 0;
     count = StartCount;
-    sightRange = StartSightRange;
-    sightHalfAngle = StartSightHalfAngle;
+    sightRange = Ork.startSightRange;
+    sightHalfAngle = Ork.startSightHalfAngle;
     aliveCount = 0;
-    attackPause = StartAttackPause;
+    attackPause = Ork.startAttackPause;
 }
 
 int OrkHorde::activeCount() const
@@ -125,9 +97,9 @@ void OrkHorde::update()
         if (health[i] > 0)
             ++aliveCount;
     const int dead = active - aliveCount;
-    sightRange = BaseSightRange + keenerBy(SightRangeGain, dead, active);
-    sightHalfAngle = BaseSightHalfAngle + keenerBy(SightHalfAngleGain, dead, active);
-    attackPause = BaseAttackPause - keenerBy(AttackPauseLoss, dead, active);
+    sightRange = Ork.baseSightRange + keenerBy(Ork.sightRangeGain, dead, active);
+    sightHalfAngle = Ork.baseSightHalfAngle + keenerBy(Ork.sightHalfAngleGain, dead, active);
+    attackPause = Ork.baseAttackPause - keenerBy(Ork.attackPauseLoss, dead, active);
 }
 
 void OrkHorde::moveOrk(int i)
@@ -139,10 +111,10 @@ void OrkHorde::moveOrk(int i)
 
     ageFootprints(*this, i);
     if (health[i] < 1) {
-        stepTimer[i] = DeadStepPhase;
+        stepTimer[i] = Ork.deadStepPhase;
         return;
     }
-    if (d > NormaliseBeyond) {
+    if (d > Ork.normaliseBeyond) {
         dx /= d;
         dy /= d;
     }
@@ -151,9 +123,9 @@ void OrkHorde::moveOrk(int i)
         dx = 0.0;
         dy = 0.0;
     }
-    double speed = WalkSpeed;
+    double speed = Ork.walkSpeed;
     if (chargeTimer[i] > 0) {
-        speed = ChargeSpeed;
+        speed = Ork.chargeSpeed;
         --chargeTimer[i];
     }
     --stepTimer[i];
@@ -161,25 +133,25 @@ void OrkHorde::moveOrk(int i)
     pushOutOfWalls(i);
 
     if (stepTimer[i] < 0) {
-        stepTimer[i] = StepWrapPhase;
-        bool stuck = here.distance(*footprintPos[i][footprintIndex[i]]) < StuckDistance;
+        stepTimer[i] = Ork.stepWrapPhase;
+        bool stuck = here.distance(*footprintPos[i][footprintIndex[i]]) < Ork.stuckDistance;
         if (stuck && attackTimer[i] == 0)
             pickWanderTarget(i);
     }
-    if (stepTimer[i] == StepWrapPhase || stepTimer[i] == SecondStepPhase)
+    if (stepTimer[i] == Ork.stepWrapPhase || stepTimer[i] == Ork.secondStepPhase)
         layFootprint(*this, i);
-    if (d < ArrivalDistance && attackTimer[i] == 0)
+    if (d < Ork.arrivalDistance && attackTimer[i] == 0)
         pickWanderTarget(i);
 }
 
 void OrkHorde::placeProbes(int i)
 {
-    placeWallProbes(*pos[i], ProbeReach, probes);
+    placeWallProbes(*pos[i], Ork.probeReach, probes);
 }
 
 void OrkHorde::pushOutOfWalls(int i)
 {
-    pushOutOfRock(*tileMap, *pos[i], ProbeReach, probes);
+    pushOutOfRock(*tileMap, *pos[i], Ork.probeReach, probes);
 }
 
 void OrkHorde::separate(int k)
@@ -189,9 +161,9 @@ void OrkHorde::separate(int k)
     for (int j = 0; j < active; ++j) {
         const Vector& other = *pos[j];
         double d = mover.distance(other);
-        if (d > SamePlaceDistance && d < SeparationDistance) {
-            mover.x = other.x + (mover.x - other.x) * SeparationDistance / d;
-            mover.y = other.y + (mover.y - other.y) * SeparationDistance / d;
+        if (d > Ork.samePlaceDistance && d < Ork.separationDistance) {
+            mover.x = other.x + (mover.x - other.x) * Ork.separationDistance / d;
+            mover.y = other.y + (mover.y - other.y) * Ork.separationDistance / d;
         }
     }
 }
@@ -202,7 +174,7 @@ void OrkHorde::pickWanderTarget(int i)
         return;
     const Vector& here = *pos[i];
     const Vector& last = *footprintPos[i][footprintIndex[i]];
-    for (int attempt = 0; attempt < WanderAttempts; ++attempt) {
+    for (int attempt = 0; attempt < Ork.wanderAttempts; ++attempt) {
         double ox = wanderOffset();
         double oy = wanderOffset();
         if (tileMap->width * TileMap::TileSize / 2 > here.x)
@@ -216,4 +188,14 @@ void OrkHorde::pickWanderTarget(int i)
             return;
     }
     target[i]->copyFrom(here);
+}
+
+bool OrkHorde::takeHit(int i, const Vector& blade)
+{
+    if (!isActive(i) || !(pos[i]->distance(blade) < Ork.hitDistance && health[i] >= 1))
+        return false;
+    --health[i];
+    chargeTimer[i] = Ork.hitChargeTicks;
+    pickWanderTarget(i);
+    return true;
 }

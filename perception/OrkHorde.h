@@ -57,6 +57,9 @@ public:
 
     void update();
     void pickWanderTarget(int i);
+    // A blade within reach of living ork i wounds it: a hit point less, a
+    // charge, a new target. Returns whether it did.
+    bool takeHit(int i, const Vector& blade);
     void drawOrk(View& view, int i);
     void drawFootprint(View& view, int i, int j);
 

@@ -5,20 +5,13 @@
 #include "core/MouseInput.h"
 #include "perception/Debris.h"
 #include "perception/OrkHorde.h"
-#include "perception/OrkPhases.h"
+#include "perception/OrkKind.h"
 #include "perception/Sight.h"
 #include "player/Elf.h"
 #include "sound/SoundBoard.h"
 #include "world/TileMap.h"
 
 namespace {
-constexpr int SightChargeTicks = 15;
-
-constexpr double WaterNoiseRange = 600.0;
-
-constexpr double StrikeReach = 100.0;
-constexpr double StrikeNoiseRange = 300.0;
-
 // The cone's apex sits behind the elf, and its reach still counts from the elf.
 constexpr double ConeExtraRange = Elf::EyeDistance;
 constexpr double FootprintNearby = 90.0;
@@ -33,27 +26,27 @@ void lookForElf(OrkHorde& horde, int i)
     if (horde.sight->inCone(*horde.pos[i], elf, heading, horde.sightRange, horde.sightHalfAngle)
         && !horde.sight->isBlocked(*horde.pos[i], elf)) {
         horde.target[i]->copyFrom(elf);
-        horde.chargeTimer[i] = SightChargeTicks;
+        horde.chargeTimer[i] = Ork.sightChargeTicks;
     }
 }
 
 void makeFootstepNoise(OrkHorde& horde, int i)
 {
-    const bool freeStep = horde.health[i] > 0 && horde.attackTimer[i] == 0 && horde.stepTimer[i] == QuietStepPhase;
-    if (!freeStep && horde.stepTimer[i] != LoudStepPhase)
+    const bool freeStep = horde.health[i] > 0 && horde.attackTimer[i] == 0 && horde.stepTimer[i] == Ork.quietStepPhase;
+    if (!freeStep && horde.stepTimer[i] != Ork.loudStepPhase)
         return;
     const Vector& here = *horde.pos[i];
     const Tile& tile = horde.tileMap->tileAt(here);
     if (tile.debris > 0 && tile.debris < Debris::KindCount)
         horde.sound->playAt(here, horde.debrisTable->noiseRange[tile.debris], FirstDebrisStep + tile.debris);
     if (tile.kind == Water)
-        horde.sound->playAt(here, WaterNoiseRange, WaterStep);
+        horde.sound->playAt(here, Ork.waterStepRange, WaterStep);
 }
 
 void windUpAttack(OrkHorde& horde, int i)
 {
     const Vector& elf = *horde.elf->position;
-    if (horde.pos[i]->distance(elf) < StrikeReach && horde.attackTimer[i] < RearmBelow && horde.health[i] > 0) {
+    if (horde.pos[i]->distance(elf) < Ork.strikeReach && horde.attackTimer[i] < Ork.rearmBelow && horde.health[i] > 0) {
         horde.attackTimer[i] = horde.attackPause;
         horde.target[i]->copyFrom(elf);
     }
@@ -61,13 +54,13 @@ void windUpAttack(OrkHorde& horde, int i)
 
 void strike(OrkHorde& horde, int i)
 {
-    if (horde.attackTimer[i] != StrikePhase || horde.health[i] <= 0)
+    if (horde.attackTimer[i] != Ork.strikePhase || horde.health[i] <= 0)
         return;
-    if (horde.pos[i]->distance(*horde.elf->position) < StrikeReach) {
-        horde.elf->dead = true;
-        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeLands);
+    if (horde.pos[i]->distance(*horde.elf->position) < Ork.strikeReach) {
+        horde.elf->kill();
+        horde.sound->playAt(*horde.pos[i], Ork.strikeNoiseRange, StrikeLands);
     } else {
-        horde.sound->playAt(*horde.pos[i], StrikeNoiseRange, StrikeMisses);
+        horde.sound->playAt(*horde.pos[i], Ork.strikeNoiseRange, StrikeMisses);
     }
 }
 

@@ -4,6 +4,7 @@
 
 #include "core/DataFiles.h"
 #include "perception/OrkHorde.h"
+#include "perception/OrkKind.h"
 #include "perception/PivotSprite.h"
 #include "perception/View.h"
 #include "sound/SoundBoard.h"
@@ -14,10 +15,6 @@ constexpr int FlightTicks = 15;
 constexpr double StepLength = 50.0;
 
 constexpr double RockHitRange = 450.0;
-
-constexpr double OrkHitDistance = 55.0;
-constexpr double OrkHitRange = 600.0;
-constexpr int HitOrkChargeTicks = 30;
 
 constexpr int SpinDegrees = 360;  // a stopped dagger comes to rest at a random turn
 
@@ -44,14 +41,9 @@ void hitOrks(DaggerSet& set, int i)
 {
     OrkHorde& horde = *set.horde;
     const int orks = horde.activeCount();
-    for (int j = 0; j < orks; ++j) {
-        if (horde.pos[j]->distance(*set.position[i]) < OrkHitDistance && horde.health[j] >= 1) {
-            --horde.health[j];
-            horde.chargeTimer[j] = HitOrkChargeTicks;
-            horde.pickWanderTarget(j);
-            stopDagger(set, i, DaggerHitsOrk, OrkHitRange);
-        }
-    }
+    for (int j = 0; j < orks; ++j)
+        if (horde.takeHit(j, *set.position[i]))
+            stopDagger(set, i, DaggerHitsOrk, Ork.hurtCryRange);
 }
 
 void fly(DaggerSet& set, int i)

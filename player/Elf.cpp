@@ -100,6 +100,11 @@ Elf::Elf()
         probe.reset(new Vector());
 }
 
+void Elf::kill()
+{
+    dead = true;
+}
+
 void Elf::update()
 {
     if (dead)

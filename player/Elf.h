@@ -44,6 +44,8 @@ public:
     Elf();
 
     void update();
+    // Struck dead; the elf stays so until the Game revives it.
+    void kill();
     // Changes nothing; may be called more than once a frame.
     void draw(View& view);
 

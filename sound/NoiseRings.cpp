@@ -75,18 +75,18 @@ void SoundBoard::drawRings()
     int ox = static_cast<int>(view->centreWorldX() - overlay->w / 2);
     int oy = static_cast<int>(view->centreWorldY() - overlay->h / 2);
     const int mask = maskColour();
-    clear_to_color(overlay, mask);
+    clear_to_color(overlay.get(), mask);
     int ringColour = makecol(240, 200, 200);
     for (int k = 0; k < RingCount; ++k) {
         if (ringLevel[k] > MinDrawnLevel)
-            circle(overlay, static_cast<int>(ringCenter[k]->x - ox), static_cast<int>(ringCenter[k]->y - oy),
+            circle(overlay.get(), static_cast<int>(ringCenter[k]->x - ox), static_cast<int>(ringCenter[k]->y - oy),
                    static_cast<int>(ringRadius[k]), ringColour);
     }
     const int s = OverlaySize;
     const int c = CornerCut;
-    triangle(overlay, 0, 0, c, 0, 0, c, mask);
-    triangle(overlay, s, s, s - c, s, s, s - c, mask);
-    triangle(overlay, 0, s, c, s, 0, s - c, mask);
-    triangle(overlay, s, 0, s - c, 0, s, c, mask);
-    drawSpriteFast(view->buffer, overlay, View::centreX() - overlay->w / 2, View::centreY() - overlay->h / 2);
+    triangle(overlay.get(), 0, 0, c, 0, 0, c, mask);
+    triangle(overlay.get(), s, s, s - c, s, s, s - c, mask);
+    triangle(overlay.get(), 0, s, c, s, 0, s - c, mask);
+    triangle(overlay.get(), s, 0, s - c, 0, s, c, mask);
+    drawSpriteFast(view->buffer, overlay.get(), View::centreX() - overlay->w / 2, View::centreY() - overlay->h / 2);
 }

@@ -42,7 +42,7 @@ static_assert(everySlotOnceInOrder(), "the sample table lists each slot once, in
 SoundBoard::SoundBoard()
 {
     listener.reset(new Vector());
-    overlay = create_bitmap(OverlaySize, OverlaySize);
+    overlay.reset(create_bitmap(OverlaySize, OverlaySize));
     for (int k = 0; k < RingCount; ++k) {
         ringCenter[k].reset(new Vector());
         ringRange[k] = RingStartRange;
@@ -60,6 +60,4 @@ SoundBoard::~SoundBoard()
     for (SAMPLE* sample : samples)
         if (sample)
             destroy_sample(sample);
-    if (overlay)
-        destroy_bitmap(overlay);
 }

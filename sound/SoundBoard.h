@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "core/DataFiles.h"
+#include "core/OwnedBitmap.h"
 #include "world/Vector.h"
 
 class View;
@@ -40,7 +41,7 @@ public:
     static constexpr int SampleCount = 16;
     static constexpr int OverlaySize = 350;
 
-    BITMAP* overlay = nullptr;  // the octagonal window the rings are drawn in
+    OwnedBitmap overlay;  // the octagonal window the rings are drawn in
     std::unique_ptr<Vector> ringCenter[RingCount];
     double ringRange[RingCount];
     double ringRadius[RingCount];

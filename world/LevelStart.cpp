@@ -2,13 +2,12 @@
 #include <cstdlib>
 
 #include "core/Game.h"
+#include "perception/OrkKind.h"
 #include "world/LevelSizes.h"
 
 namespace {
 constexpr int PlacementMargin = 3;
-constexpr int OrkTries = 100;
 constexpr int BagTries = 1000;
-constexpr int FreshOrkHealth = 2;
 
 bool onGrid(int x, int y)
 {
@@ -66,12 +65,12 @@ void Game::placeOrks()
         orks->health[k] = 0;
         int x = 0;
         int y = 0;
-        for (int attempt = 0; attempt < OrkTries; ++attempt) {
+        for (int attempt = 0; attempt < Ork.placementTries; ++attempt) {
             x = std::rand() % w + PlacementMargin;
             y = std::rand() % h + PlacementMargin;
             const Tile& tile = tileMap->tiles[x][y];
             if (tile.kind != Rock && tile.visibility != Unreachable) {
-                orks->health[k] = FreshOrkHealth;
+                orks->health[k] = Ork.freshHealth;
                 break;
             }
         }

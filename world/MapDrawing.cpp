@@ -99,7 +99,7 @@ BITMAP* debrisPicture(const Debris* source, int32_t kind)
 {
     if (!source || kind < 0 || kind >= Debris::KindCount)
         return nullptr;
-    return source->debrisSprites[kind];
+    return source->debrisSprites[kind].get();
 }
 
 int terrainCode(const Tile& tile)
@@ -165,26 +165,26 @@ void pierce(BITMAP* picture)
 
 void TileMap::loadTextures(RGB* palette)
 {
-    dirt = loadPicture(DataFile::Dirt, palette);
-    water = loadPicture(DataFile::Water, palette);
-    rock = loadPicture(DataFile::Rock, palette);
-    waterFade = loadPicture(DataFile::WaterFade, palette);
-    rockFade = loadPicture(DataFile::RockFade, palette);
-    fog = loadPicture(DataFile::Fog, palette);
-    halfFog = loadPicture(DataFile::Fog, palette);
-    pierce(halfFog);
+    dirt.reset(loadPicture(DataFile::Dirt, palette));
+    water.reset(loadPicture(DataFile::Water, palette));
+    rock.reset(loadPicture(DataFile::Rock, palette));
+    waterFade.reset(loadPicture(DataFile::WaterFade, palette));
+    rockFade.reset(loadPicture(DataFile::RockFade, palette));
+    fog.reset(loadPicture(DataFile::Fog, palette));
+    halfFog.reset(loadPicture(DataFile::Fog, palette));
+    pierce(halfFog.get());
 
     // Looks are painted when first needed, from the pictures in place then.
     const int debrisChoices = Debris::KindCount + 1;  // none, or one of the kinds
     fadeQuarters.reset(new TileQuarters(debrisChoices, [this](BITMAP* look, int corner, const int* pictures,
                                                               int extra) {
-        paintQuarter(look, corner, pictures, extra, waterFade, rockFade, debrisSource);
+        paintQuarter(look, corner, pictures, extra, waterFade.get(), rockFade.get(), debrisSource);
     }));
     waterAndRockQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
-        paintQuarter(look, corner, pictures, extra, water, rock, nullptr);
+        paintQuarter(look, corner, pictures, extra, water.get(), rock.get(), nullptr);
     }));
     fogQuarters.reset(new TileQuarters(1, [this](BITMAP* look, int corner, const int* pictures, int extra) {
-        paintQuarter(look, corner, pictures, extra, fog, halfFog, nullptr);
+        paintQuarter(look, corner, pictures, extra, fog.get(), halfFog.get(), nullptr);
     }));
 }
 
@@ -196,7 +196,7 @@ void TileMap::drawGround(View& view)
     const int oy = scrollOffset(view.origin->y);
     for (int cy = 0; cy < SCREEN_H + GroundStep; cy += GroundStep)
         for (int cx = 0; cx < SCREEN_W + GroundStep; cx += GroundStep)
-            dirtSprite.draw(view.buffer, dirt, cx - ox, cy - oy);
+            dirtSprite.draw(view.buffer, dirt.get(), cx - ox, cy - oy);
 }
 
 void TileMap::drawDebrisAndFades(View& view)
@@ -204,11 +204,12 @@ void TileMap::drawDebrisAndFades(View& view)
     bool debrisFits = true;
     for (int kind = 0; kind < Debris::KindCount; ++kind)
         debrisFits = debrisFits && staysWithinTile(debrisPicture(debrisSource, kind));
-    const bool fadesFit = staysWithinOverhang(waterFade) && staysWithinOverhang(rockFade);
+    const bool fadesFit = staysWithinOverhang(waterFade.get()) && staysWithinOverhang(rockFade.get());
     if (fadeQuarters && view.buffer && debrisFits && fadesFit) {
-        fadeQuarters->paintFrom({waterFade, rockFade, debrisPicture(debrisSource, 0), debrisPicture(debrisSource, 1),
-                                 debrisPicture(debrisSource, 2), debrisPicture(debrisSource, 3),
-                                 debrisPicture(debrisSource, 4), debrisPicture(debrisSource, 5)});
+        fadeQuarters->paintFrom({waterFade.get(), rockFade.get(), debrisPicture(debrisSource, 0),
+                                 debrisPicture(debrisSource, 1), debrisPicture(debrisSource, 2),
+                                 debrisPicture(debrisSource, 3), debrisPicture(debrisSource, 4),
+                                 debrisPicture(debrisSource, 5)});
         drawQuartered(*this, view, *fadeQuarters, [&](const Tile& tile) {
             const bool litter = debrisPicture(debrisSource, tile.debris) != nullptr;
             return terrainCode(tile) + TileQuarters::PictureChoices * (litter ? tile.debris + 1 : 0);
@@ -218,9 +219,9 @@ void TileMap::drawDebrisAndFades(View& view)
     walkGrid(*this, view, [&](const Tile& tile, double x, double y, int, int) {
         drawPicture(view.buffer, debrisPicture(debrisSource, tile.debris), x, y);
         if (tile.kind == Water)
-            drawPicture(view.buffer, waterFade, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, waterFade.get(), x - OverhangShift, y - OverhangShift);
         else if (tile.kind == Rock)
-            drawPicture(view.buffer, rockFade, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, rockFade.get(), x - OverhangShift, y - OverhangShift);
     });
 }
 
@@ -231,8 +232,8 @@ void TileMap::drawWaterAndRock(View& view)
         if (tile.visibility == InSight)
             tile.visibility = Seen;
     };
-    if (waterAndRockQuarters && view.buffer && staysWithinOverhang(water) && staysWithinOverhang(rock)) {
-        waterAndRockQuarters->paintFrom({water, rock});
+    if (waterAndRockQuarters && view.buffer && staysWithinOverhang(water.get()) && staysWithinOverhang(rock.get())) {
+        waterAndRockQuarters->paintFrom({water.get(), rock.get()});
         drawQuartered(*this, view, *waterAndRockQuarters, [&](Tile& tile) {
             const int code = terrainCode(tile);
             lowerInSight(tile);
@@ -242,9 +243,9 @@ void TileMap::drawWaterAndRock(View& view)
     }
     walkGrid(*this, view, [&](Tile& tile, double x, double y, int, int) {
         if (tile.kind == Water)
-            drawPicture(view.buffer, water, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, water.get(), x - OverhangShift, y - OverhangShift);
         else if (tile.kind == Rock)
-            drawPicture(view.buffer, rock, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, rock.get(), x - OverhangShift, y - OverhangShift);
         lowerInSight(tile);
     });
 }
@@ -252,15 +253,15 @@ void TileMap::drawWaterAndRock(View& view)
 void TileMap::drawFog(View& view)
 {
     outsideTile->visibility = Unreachable;
-    if (fogQuarters && view.buffer && staysWithinOverhang(fog) && staysWithinOverhang(halfFog)) {
-        fogQuarters->paintFrom({fog, halfFog});
+    if (fogQuarters && view.buffer && staysWithinOverhang(fog.get()) && staysWithinOverhang(halfFog.get())) {
+        fogQuarters->paintFrom({fog.get(), halfFog.get()});
         drawQuartered(*this, view, *fogQuarters, fogCode);
         return;
     }
     walkGrid(*this, view, [&](const Tile& tile, double x, double y, int, int) {
         if (tile.visibility < Seen)
-            drawPicture(view.buffer, fog, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, fog.get(), x - OverhangShift, y - OverhangShift);
         else if (tile.visibility == Seen)
-            drawPicture(view.buffer, halfFog, x - OverhangShift, y - OverhangShift);
+            drawPicture(view.buffer, halfFog.get(), x - OverhangShift, y - OverhangShift);
     });
 }

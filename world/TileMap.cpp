@@ -1,7 +1,5 @@
 #include "world/TileMap.h"
 
-#include <allegro.h>
-
 #include <cmath>
 
 #include "world/TileQuarters.h"
@@ -38,14 +36,6 @@ TileMap::TileMap()
       outsideTile(new Tile())
 {
     outsideTile->kind = Rock;
-}
-
-TileMap::~TileMap()
-{
-    BITMAP* pictures[] = {dirt, water, rock, waterFade, rockFade, fog, halfFog};
-    for (BITMAP* picture : pictures)
-        if (picture)
-            destroy_bitmap(picture);
 }
 
 Tile& TileMap::tileAt(const Vector& position)

@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <memory>
 
+#include "core/OwnedBitmap.h"
 #include "world/FastSprite.h"
 #include "world/Tile.h"
 #include "world/Vector.h"
@@ -32,20 +33,19 @@ public:
     Tile tiles[GridSize][GridSize];
     std::unique_ptr<Vector> cursor;         // scratch walker of paste, loadSegment and the layers
     std::unique_ptr<Vector> segmentOrigin;  // world position of the segment being stamped
-    BITMAP* dirt = nullptr;
-    BITMAP* water = nullptr;
-    BITMAP* rock = nullptr;
-    BITMAP* waterFade = nullptr;
-    BITMAP* rockFade = nullptr;
-    BITMAP* fog = nullptr;
-    BITMAP* halfFog = nullptr;
+    OwnedBitmap dirt;
+    OwnedBitmap water;
+    OwnedBitmap rock;
+    OwnedBitmap waterFade;
+    OwnedBitmap rockFade;
+    OwnedBitmap fog;
+    OwnedBitmap halfFog;
     int32_t width;   // playing area in tiles
     int32_t height;
     std::unique_ptr<Tile> outsideTile;  // what tileAt answers off the grid; always rock
     Debris* debrisSource = nullptr;
 
     TileMap();
-    ~TileMap();
 
     // The tile under a world point; x or y of 0.0 or less is off the grid.
     Tile& tileAt(const Vector& position);

@@ -19,11 +19,6 @@ TileQuarters::TileQuarters(int extraChoices, Paint paint)
 {
 }
 
-TileQuarters::~TileQuarters()
-{
-    forgetLooks();
-}
-
 int TileQuarters::coverX(int corner, int n)
 {
     return cornerX(corner) - 1 + (n & 1);
@@ -54,11 +49,8 @@ void TileQuarters::paintFrom(std::initializer_list<BITMAP*> pictures)
 
 void TileQuarters::forgetLooks()
 {
-    for (Look& look : looks) {
-        if (look.picture)
-            destroy_bitmap(look.picture);
+    for (Look& look : looks)
         look = Look();
-    }
     painted.assign(looks.size(), false);
 }
 
@@ -99,7 +91,7 @@ void TileQuarters::drawGrid(BITMAP* target)
                 }
                 const Look& look = lookFor(corner, key + NeighbourKeys * extra);
                 if (!look.empty)
-                    drawSpriteFast(target, look.picture, x, y);
+                    drawSpriteFast(target, look.picture.get(), x, y);
             }
         }
     }
@@ -123,13 +115,14 @@ void TileQuarters::paintLook(Look& look, int corner, int key)
         pictures[n] = rest % PictureChoices;
         rest /= PictureChoices;
     }
-    look.picture = create_bitmap(Side, Side);
-    if (!look.picture)
+    look.picture.reset(create_bitmap(Side, Side));
+    BITMAP* picture = look.picture.get();
+    if (!picture)
         return;
-    const int mask = bitmap_mask_color(look.picture);
-    clear_to_color(look.picture, mask);
-    paint(look.picture, corner, pictures, rest);
+    const int mask = bitmap_mask_color(picture);
+    clear_to_color(picture, mask);
+    paint(picture, corner, pictures, rest);
     for (int y = 0; y < Side && look.empty; ++y)
         for (int x = 0; x < Side && look.empty; ++x)
-            look.empty = getpixel(look.picture, x, y) == mask;
+            look.empty = getpixel(picture, x, y) == mask;
 }

@@ -6,6 +6,7 @@
 #include <initializer_list>
 #include <vector>
 
+#include "core/OwnedBitmap.h"
 #include "world/TileMap.h"
 
 // What one map layer leaves on each quarter of a tile, kept for reuse. The
@@ -36,7 +37,6 @@ public:
     using Paint = std::function<void(BITMAP* look, int corner, const int pictures[CoveringTiles], int extra)>;
 
     TileQuarters(int extraChoices, Paint paint);
-    ~TileQuarters();
     TileQuarters(const TileQuarters&) = delete;
     TileQuarters& operator=(const TileQuarters&) = delete;
 
@@ -63,7 +63,7 @@ public:
 
 private:
     struct Look {
-        BITMAP* picture = nullptr;
+        OwnedBitmap picture;
         bool empty = true;  // all mask colour: nothing to draw
     };
 

@@ -47,8 +47,8 @@ struct GameTest : testing::Test {
     }
     Tile& tileOnScreen(int column, int row) { return game->tileMap->tiles[Origin / 64 + column][Origin / 64 + row]; }
     static void putOnScreen(Vector& v, double x, double y) { v.copyFrom(::at(Origin + x, Origin + y)); }
-    int at(int x, int y) const { return headless::rgbAt(game->backBuffer, x, y); }
-    bool ground(int x, int y) const { return at(x, y) == headless::rgbAt(game->tileMap->dirt, x % 128, y % 128); }
+    int at(int x, int y) const { return headless::rgbAt(game->backBuffer.get(), x, y); }
+    bool ground(int x, int y) const { return at(x, y) == headless::rgbAt(game->tileMap->dirt.get(), x % 128, y % 128); }
     // Share of the box's pixels for which test(x, y) holds; rgb >= 0 tests for that colour, else for the ground.
     template <typename Test>
     static double share(int x0, int y0, int w, int h, Test test)
@@ -72,7 +72,7 @@ struct GameTest : testing::Test {
         };
         return share(left, top, picture->w, picture->h, [&](int x, int y) {
                    const bool transparent = !opaque(picture, x, y) || opaque(above, x, y);
-                   const bool offScreen = getpixel(game->backBuffer, x, y) < 0;
+                   const bool offScreen = getpixel(game->backBuffer.get(), x, y) < 0;
                    return transparent || offScreen || at(x, y) == headless::rgbAt(picture, x - left, y - top);
                });
     }
@@ -158,12 +158,12 @@ TEST_F(GameTest, AroundTheIntroPanelTerrainLitterBagDaggersCorpsesAndPrintsShowT
     game->elf->facing = 0.0;
     game->draw();
     const std::tuple<const char*, BITMAP*, int, int, BITMAP*> expected[] = {
-        {"water", game->tileMap->water, 32, 672, nullptr},
-        {"the water's fade", game->tileMap->waterFade, 32, 672, game->tileMap->water},
-        {"rock", game->tileMap->rock, 224, 672, nullptr},
-        {"the rock's fade", game->tileMap->rockFade, 224, 672, game->tileMap->rock},
-        {"debris 2", game->debrisTable->debrisSprites[2], 448, 640, nullptr},
-        {"the bag", game->bagSprite, 528, 628, nullptr},
+        {"water", game->tileMap->water.get(), 32, 672, nullptr},
+        {"the water's fade", game->tileMap->waterFade.get(), 32, 672, game->tileMap->water.get()},
+        {"rock", game->tileMap->rock.get(), 224, 672, nullptr},
+        {"the rock's fade", game->tileMap->rockFade.get(), 224, 672, game->tileMap->rock.get()},
+        {"debris 2", game->debrisTable->debrisSprites[2].get(), 448, 640, nullptr},
+        {"the bag", game->bagSprite.get(), 528, 628, nullptr},
         {"a flying dagger", game->elf->daggers->sprite, 724, 634, nullptr},
         {"a corpse", orks.deadSprite, -10, 200, nullptr},
         {"a print", orks.footprintSprites[0], 333, 47, nullptr}};
@@ -240,13 +240,13 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
     mouse_y = 200;
     game->update();
     game->draw();
-    EXPECT_EQ(shown(game->screens->headIcon, 0, 0), 1.0) << "from the left";
-    EXPECT_EQ(shown(game->screens->daggerIcon, 800 - 19, 0), 1.0) << "from the right, 19 px apart";
-    EXPECT_EQ(shown(game->screens->graveIcon, 433, 0), 1.0) << "centred on 500, 133 px apart";
+    EXPECT_EQ(shown(game->screens->headIcon.get(), 0, 0), 1.0) << "from the left";
+    EXPECT_EQ(shown(game->screens->daggerIcon.get(), 800 - 19, 0), 1.0) << "from the right, 19 px apart";
+    EXPECT_EQ(shown(game->screens->graveIcon.get(), 433, 0), 1.0) << "centred on 500, 133 px apart";
     game->elf->dead = true;
     game->draw();
     // The crosshair is centred 32 px up and left of the mouse.
-    EXPECT_EQ(shown(game->crosshairSprite, 268 - game->crosshairSprite->w / 2, 168 - game->crosshairSprite->h / 2), 1.0);
+    EXPECT_EQ(shown(game->crosshairSprite.get(), 268 - game->crosshairSprite->w / 2, 168 - game->crosshairSprite->h / 2), 1.0);
     // Black text on red, centred; the second line "[Spacebar Respawns]" is 19 letters of 8 px.
     EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 0, 800, 7), 1.0);
     EXPECT_GT(share(Black, 0, 7, 800, 8), 0.05) << "the level keys";
@@ -268,7 +268,7 @@ TEST_F(GameTest, HudCrosshairBannerPanelAndEditorNoticeShowWhereTheRulesPutThemA
     for (int state : {Intro, Victory}) {  // the panel covers (90, 90) to (710, 610), its picture at the right
         game->screens->state = state;
         game->draw();
-        BITMAP* picture = state == Intro ? game->screens->introPicture : game->screens->victoryPicture;
+        BITMAP* picture = state == Intro ? game->screens->introPicture.get() : game->screens->victoryPicture.get();
         EXPECT_EQ(shown(picture, 710 - picture->w, 350 - picture->h / 2), 1.0) << state;
         EXPECT_GT(share(headless::rgb16(200, 200, 200), 370, state == Intro ? 580 : 557, 60, 8), 0.0) << "closing line";
         EXPECT_GT(share(headless::rgb16(200, 200, 200), 110, 120, 8, 60), 0.0) << "the first lines' first letters";

@@ -52,7 +52,7 @@ TEST(MainLoop, RunsOnePendingTickAPassAndEndsAfterThePassThatSeesEscape)
         ticksRun = 0;
         raiseAnother = c.raiseAnother;
         clear_to_color(screen, magenta);
-        clear_to_color(game.backBuffer, magenta);
+        clear_to_color(game.backBuffer.get(), magenta);
         interrupts(c.interrupts);
         runMainLoop(game, countTicks);
         EXPECT_EQ(ticksRun, c.ticks);

@@ -35,24 +35,24 @@ void drawReferenceFrame(Game& game)
     View& view = *game.view;
     TileMap& map = *game.tileMap;
     BITMAP* buffer = view.buffer;
-    clear_to_color(game.backBuffer, makecol(0, 0, 0));
+    clear_to_color(game.backBuffer.get(), makecol(0, 0, 0));
     const int ground = TileMap::PictureSize, overhang = TileMap::Overhang;
     for (int cy = 0; cy < SCREEN_H + ground; cy += ground)
         for (int cx = 0; cx < SCREEN_W + ground; cx += ground)
-            drawPicture(buffer, map.dirt, cx - scrollOffset(view.origin->x), cy - scrollOffset(view.origin->y));
+            drawPicture(buffer, map.dirt.get(), cx - scrollOffset(view.origin->x), cy - scrollOffset(view.origin->y));
     game.orks->drawFootprints(view);
     walkGrid(game, [&](Tile& tile, double x, double y) {
         if (tile.debris >= 0 && tile.debris < Debris::KindCount)
-            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris], x + overhang, y + overhang);
-        drawPicture(buffer, tile.kind == Water ? map.waterFade : tile.kind == Rock ? map.rockFade : nullptr, x, y);
+            drawPicture(buffer, map.debrisSource->debrisSprites[tile.debris].get(), x + overhang, y + overhang);
+        drawPicture(buffer, tile.kind == Water ? map.waterFade.get() : tile.kind == Rock ? map.rockFade.get() : nullptr, x, y);
     });
     walkGrid(game, [&](Tile& tile, double x, double y) {
-        drawPicture(buffer, tile.kind == Water ? map.water : tile.kind == Rock ? map.rock : nullptr, x, y);
+        drawPicture(buffer, tile.kind == Water ? map.water.get() : tile.kind == Rock ? map.rock.get() : nullptr, x, y);
         if (tile.visibility == InSight)
             tile.visibility = Seen;
     });
     const Vector& bagAt = view.toScreen(*game.bagPosition);
-    BITMAP* bag = game.bagSprite;
+    BITMAP* bag = game.bagSprite.get();
     drawPicture(buffer, game.elf->carryingBag ? nullptr : bag, int(bagAt.x - bag->w / 2), int(bagAt.y - bag->h / 2));
     game.elf->daggers->draw(view);
     if (!game.elf->dead)
@@ -62,7 +62,7 @@ void drawReferenceFrame(Game& game)
     if (game.screens->state != Intro) {
         map.outsideTile->visibility = Unreachable;
         walkGrid(game, [&](Tile& tile, double x, double y) {
-            drawPicture(buffer, tile.visibility < Seen ? map.fog : tile.visibility == Seen ? map.halfFog : nullptr, x, y);
+            drawPicture(buffer, tile.visibility < Seen ? map.fog.get() : tile.visibility == Seen ? map.halfFog.get() : nullptr, x, y);
         });
     }
     if (!game.elf->dead) {
@@ -71,8 +71,8 @@ void drawReferenceFrame(Game& game)
     }
     game.screens->drawHud(game.orks->aliveCount, game.orks->count, game.elf->daggers->inHandCount,
                           DaggerSet::DaggerCount, game.deaths, view);
-    drawPicture(buffer, game.elf->dead ? game.screens->deathBanner : nullptr, 0, 0);
+    drawPicture(buffer, game.elf->dead ? game.screens->deathBanner.get() : nullptr, 0, 0);
     game.screens->drawPanel(view);
-    BITMAP* crosshair = game.crosshairSprite;
+    BITMAP* crosshair = game.crosshairSprite.get();
     drawPicture(buffer, crosshair, int(game.aimPoint->x - crosshair->w / 2), int(game.aimPoint->y - crosshair->h / 2));
 }

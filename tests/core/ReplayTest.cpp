@@ -88,7 +88,7 @@ TEST_P(GoldenReplay, EndsInItsRecordedState)
     EXPECT_EQ(summarize(*game), readReplayFile(name + ".expected"));
     const char* shots = std::getenv("ORKCAVE_SHOTS");
     if (shots && game->screens->state == Victory)
-        headless::savePng(game->backBuffer, (std::string(shots) + "/victory.png").c_str());
+        headless::savePng(game->backBuffer.get(), (std::string(shots) + "/victory.png").c_str());
 }
 
 INSTANTIATE_TEST_SUITE_P(Recordings, GoldenReplay, testing::Values("kill_and_respawn", "stealth_walk", "victory"),

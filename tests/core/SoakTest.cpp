@@ -27,7 +27,7 @@ TEST(Soak, TwentyThousandTicksKeepEveryInvariantAndDrawAsPlainSpritesDo)
     const SoakReport report = runSoak(*game, 20000, 5, 1, [&] {
         if (frames++ % 20 != 0)
             return;
-        blit(game->backBuffer, fast, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
+        blit(game->backBuffer.get(), fast, 0, 0, 0, 0, SCREEN_W, SCREEN_H);
         drawReferenceFrame(*game);
         for (int y = 0; y < SCREEN_H && firstWrong.empty(); ++y)
             if (std::memcmp(fast->line[y], game->backBuffer->line[y], SCREEN_W * 2) != 0)

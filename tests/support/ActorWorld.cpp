@@ -23,11 +23,16 @@ void ActorWorld::placeOrk(int i, double x, double y)
 
 void ActorWorld::paint(BITMAP*& slot, int w, int h, int rgb, int x, int y, bool whole)
 {
-    destroy_bitmap(slot);
-    slot = create_bitmap(w, h);
+    paint(game->actorPictures.emplace_back(), w, h, rgb, x, y, whole);
+    slot = game->actorPictures.back().get();
+}
+
+void ActorWorld::paint(OwnedBitmap& slot, int w, int h, int rgb, int x, int y, bool whole)
+{
+    slot.reset(create_bitmap(w, h));
     const int colour = makecol(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
-    clear_to_color(slot, whole ? colour : maskColour());
-    rectfill(slot, x - 2, y - 2, x + 2, y + 2, colour);
+    clear_to_color(slot.get(), whole ? colour : maskColour());
+    rectfill(slot.get(), x - 2, y - 2, x + 2, y + 2, colour);
 }
 
 bool ActorWorld::shows(double x, double y, int rgb) const

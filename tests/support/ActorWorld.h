@@ -14,7 +14,7 @@ public:
     SoundBoard* sound = game->sound.get();
     OrkHorde* horde = game->orks.get();
     Elf* elf = game->elf.get();
-    BITMAP* buffer = game->backBuffer;
+    BITMAP* buffer = game->backBuffer.get();
 
     ActorWorld();
 
@@ -23,10 +23,12 @@ public:
     void placeElf(double x, double y) { elf->position->copyFrom(at(x, y)); }
     // Puts the hearing point (the screen centre) at (x, y).
     void listenAt(double x, double y) { view->centreOn(at(x, y)); }
-    // Replaces a picture of the Game (which frees it at the end) by a 16-bit
-    // one of the given size in the mask colour with a 5 x 5 mark of colour
-    // rgb centred on (x, y); whole = true fills it all with rgb instead.
+    // Replaces a picture by a 16-bit one of the given size in the mask colour
+    // with a 5 x 5 mark of colour rgb centred on (x, y); whole = true fills it
+    // all with rgb instead. A plain pointer's new picture is kept by the Game
+    // with its actors' pictures.
     void paint(BITMAP*& slot, int w, int h, int rgb, int x = 0, int y = 0, bool whole = true);
+    void paint(OwnedBitmap& slot, int w, int h, int rgb, int x = 0, int y = 0, bool whole = true);
     // Whether the back buffer shows colour rgb (0xRRGGBB) at screen point (x, y).
     bool shows(double x, double y, int rgb) const;
 };

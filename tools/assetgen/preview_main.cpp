@@ -147,7 +147,7 @@ int main(int argc, char** argv)
     clear_to_color(sheet, makecol(40, 40, 44));
     drawPictures(sheet, pictures);
     textout_ex(sheet, font, "a moment of play, drawn by the game", Gap, top, makecol(255, 255, 255), -1);
-    blit(game.backBuffer, sheet, 0, 0, Gap, top + Label, game.backBuffer->w, game.backBuffer->h);
+    blit(game.backBuffer.get(), sheet, 0, 0, Gap, top + Label, game.backBuffer->w, game.backBuffer->h);
     const bool saved = savePng(sheet, out);
     std::printf("assetpreview: %s %s (%d x %d)\n", saved ? "wrote" : "could not write", out.c_str(), sheet->w,
                 sheet->h);
