@@ -38,6 +38,8 @@ TileMap::TileMap()
     outsideTile->kind = Rock;
 }
 
+TileMap::~TileMap() = default;
+
 Tile& TileMap::tileAt(const Vector& position)
 {
     // Range checks come before the integer conversion so that far-off or NaN

@@ -46,6 +46,7 @@ public:
     Debris* debrisSource = nullptr;
 
     TileMap();
+    ~TileMap();  // where TileQuarters is complete
 
     // The tile under a world point; x or y of 0.0 or less is off the grid.
     Tile& tileAt(const Vector& position);
