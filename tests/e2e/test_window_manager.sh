@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Each program under a window manager: its window carries the desktop entry's
-# WM_CLASS, its title from the first moment and our ork head as its icon, and
-# the close button ends it with exit code 0.
+# WM_CLASS, its title from the first moment, our ork head as its icon, for
+# docks that read _NET_WM_ICON at every size it is painted, its process's PID
+# and host, and the close button ends it with exit code 0.
 # The game opens on the intro; F1 starts a level; the game stands still while another client has the focus and
 # goes on in front again.
 # The editor, closed after painting under the crosshair, saves nothing.
@@ -26,6 +27,19 @@ open() {
     e2e_fail "$1: $props"
   "$GAME_DIR/../bin/window-icon" "$win" "$E2E_TMP/icon.xpm" || e2e_fail "$1: no icon"
   [ "$(differ "$GAME_DIR/../icons/orkcave-icon.xpm" "$E2E_TMP/icon.xpm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
+  pid=$(pgrep -P "$GAME_PID")
+  [ "$(wmctrl -lp | awk -v id="$(printf 0x%08x "$win")" '$1 == id { print $3 }')" = "$pid" ] || e2e_fail "$1: not its PID"
+  props=$(xprop -id "$win" _NET_WM_PID WM_CLIENT_MACHINE)
+  [ "$props" = "$(printf '_NET_WM_PID(CARDINAL) = %s\nWM_CLIENT_MACHINE(STRING) = "%s"' "$pid" "$(hostname)")" ] ||
+    e2e_fail "$1: $props"
+  diff -q <(xprop -len 999999 -id "$win" -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*= //; s/, /\n/g') \
+    <(for png in $(ls -v "$GAME_DIR"/../icons/orkcave-*.png); do argb "$png"; done) || e2e_fail "$1: _NET_WM_ICON"
+}
+# argb PNG: the picture as _NET_WM_ICON holds it: width, height, then each pixel as ARGB.
+argb() {
+  identify -format '%w\n%h\n' "$1"
+  convert "$1" -depth 8 rgba:- | od -An -v -tu1 |
+    awk '{ for (i = 1; i <= NF; i += 4) printf "%.0f\n", $(i + 3) * 2^24 + $i * 2^16 + $(i + 1) * 2^8 + $(i + 2) }'
 }
 # close TITLE: the close button must end the program with exit code 0.
 close() {
@@ -62,4 +76,4 @@ xdotool windowactivate --sync "$win"
 xdotool mousemove --window "$win" 201 360 mousemove --window "$win" 200 360 sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
 close "Ork Cave Segment Editor"
 [ ! -e "$saved" ] || e2e_fail "closing the editor saved the segment"
-echo "PASS: WM_CLASS, first titles, icons, F1, frozen in the background, painted editor closed unsaved"
+echo "PASS: WM_CLASS, first titles, icons, PIDs and hosts, F1, frozen in the background, painted editor closed unsaved"
