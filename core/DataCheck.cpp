@@ -2,6 +2,7 @@
 
 #include <allegro.h>
 
+#include <cerrno>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -86,13 +87,12 @@ const char* findFormatFault(const std::string& bytes, size_t at, uint32_t size)
     return nullptr;
 }
 
-enum class FileRead { Read, Missing, TooLarge };
-
-FileRead readWholeFile(const char* path, std::string& bytes)
+// 0 when the whole file was read, otherwise the error that stopped it.
+int readWholeFile(const char* path, std::string& bytes)
 {
     std::FILE* file = std::fopen(path, "rb");
     if (!file)
-        return FileRead::Missing;
+        return errno;
     bytes.clear();
     char chunk[4096];
     size_t got = 0;
@@ -101,34 +101,19 @@ FileRead readWholeFile(const char* path, std::string& bytes)
         if (static_cast<long>(bytes.size()) > MaxDataFileBytes)
             break;
     }
+    const int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
-    return static_cast<long>(bytes.size()) > MaxDataFileBytes ? FileRead::TooLarge : FileRead::Read;
-}
-
-std::string missing(const char* path)
-{
-    return "Missing data file: " + absoluteDataPath(path);
-}
-
-std::string unreadable(const char* path, const char* why)
-{
-    return "Unreadable data file: " + absoluteDataPath(path) + " (" + why + ")";
+    return static_cast<long>(bytes.size()) > MaxDataFileBytes ? EFBIG : error;
 }
 
 // Reads the file and runs the format check on it before the library sees it.
 std::string checkFileBytes(const char* path, const char* (*findFault)(const std::string&))
 {
     std::string bytes;
-    switch (readWholeFile(path, bytes)) {
-    case FileRead::Missing:
-        return missing(path);
-    case FileRead::TooLarge:
-        return unreadable(path, "far too large");
-    case FileRead::Read:
-        break;
-    }
+    if (const int error = readWholeFile(path, bytes))
+        return readFailure(path, error);
     const char* fault = findFault(bytes);
-    return fault ? unreadable(path, fault) : std::string();
+    return fault ? unusableDataFile(path, fault) : std::string();
 }
 
 std::string findPictureProblem(const char* path)
@@ -139,7 +124,7 @@ std::string findPictureProblem(const char* path)
     PALETTE palette;
     const OwnedBitmap picture(load_bitmap(path, palette));
     if (!picture)
-        return unreadable(path, "the picture loader refused it");
+        return unusableDataFile(path, "the picture loader refused it");
     return std::string();
 }
 
@@ -150,7 +135,7 @@ std::string findSampleProblem(const char* path)
         return problem;
     SAMPLE* sample = load_wav(path);
     if (!sample)
-        return unreadable(path, "the sample loader refused it");
+        return unusableDataFile(path, "the sample loader refused it");
     destroy_sample(sample);
     return std::string();
 }

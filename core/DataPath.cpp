@@ -1,7 +1,9 @@
 #include "core/DataPath.h"
 
+#include <cerrno>
 #include <climits>
 #include <cstdlib>
+#include <cstring>
 #include <unistd.h>
 
 std::string absoluteDataPath(const std::string& path)
@@ -18,4 +20,16 @@ std::string absoluteDataPath(const std::string& path)
     if (realpath(folder.c_str(), resolved))
         return std::string(resolved) + "/" + path.substr(slash + 1);
     return path;
+}
+
+std::string readFailure(const std::string& path, int error)
+{
+    if (error == ENOENT || error == ENOTDIR)
+        return "Missing data file: " + absoluteDataPath(path);
+    return unusableDataFile(path, std::strerror(error));
+}
+
+std::string unusableDataFile(const std::string& path, const std::string& why)
+{
+    return "Unreadable data file: " + absoluteDataPath(path) + " (" + why + ")";
 }

@@ -3,6 +3,7 @@
 #include <allegro.h>
 
 #include "core/Game.h"
+#include "core/Signals.h"
 #include "core/TickClock.h"
 
 // After the game's headers: it brings in Xlib's macros.
@@ -20,7 +21,7 @@ constexpr unsigned int GlanceMs = 2;  // a few passes of the library's input thr
 void restInTheBackground()
 {
     remove_int(onTimer);
-    while (inBackground() && !closeRequested) {
+    while (inBackground() && !closeRequested && !terminationSignal()) {
         _unix_bg_man->disable_interrupts();
         rest(BackgroundPauseMs);
         _unix_bg_man->enable_interrupts();
@@ -42,7 +43,7 @@ void runMainLoop(Game& game, TickStep step)
 {
     bool running = true;
     while (running) {
-        running = !key[KEY_ESC] && !closeRequested;
+        running = !key[KEY_ESC] && !closeRequested && !terminationSignal();
         // Ticks are never queued: a tick that ran long just loses the ones it overlapped.
         if (tickPending.exchange(false)) {
             step(game);

@@ -12,6 +12,7 @@ using TickStep = void (*)(Game& game);
 extern std::atomic<bool> closeRequested;
 void onCloseButton();
 
-// Polls the tick flag until Escape or the close button; each raised tick is
-// step, draw and blit. The pass that sees Escape still runs its pending tick.
+// Polls the tick flag until Escape, the close button or a termination
+// signal; each raised tick is step, draw and blit. The pass that sees the
+// end still runs its pending tick.
 void runMainLoop(Game& game, TickStep step);

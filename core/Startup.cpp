@@ -5,16 +5,22 @@
 #include <cstdio>
 
 #include "core/DataCheck.h"
+#include "core/DesktopWindow.h"
 #include "core/Game.h"
 #include "core/MainLoop.h"
+#include "core/Signals.h"
 #include "core/TickClock.h"
 
 // After the game's headers: it brings in Xlib's macros.
 #include <xalleg.h>
 
+std::string noDisplayMessage(const char* title)
+{
+    return std::string(title)
+        + " could not start: no display could be opened. Run it from a desktop session (is DISPLAY set?).";
+}
+
 // The four start-up messages are the game's own words, spelling included.
-const char* const NoDisplayMessage =
-    "Ork Cave could not start: no display could be opened. Run it from a desktop session (is DISPLAY set?).";
 const char* const GraphicsFailedMessage = "Graphics Initilization Failed";
 const char* const TimerFailedMessage = "Timer Initilization Failed";
 const char* const MouseFailedMessage = "Mouse Initilization Failed";
@@ -33,6 +39,7 @@ void dressWindow(const char* title)
 {
     set_window_title(title);
     set_close_button_callback(onCloseButton);
+    introduceWindowToDesktop();
     // X11 refuses SWITCH_PAUSE; the switch callbacks hold the tick clock in either mode.
     if (set_display_switch_mode(SWITCH_PAUSE) != 0)
         set_display_switch_mode(SWITCH_BACKGROUND);
@@ -47,8 +54,9 @@ void showMessage(const char* text) { allegro_message("%s", text); }
 void printError(const char* text) { std::fprintf(stderr, "%s\n", text); }
 
 const StartupCalls LibraryCalls = {
-    nameWindow, initLibrary, installKeyboard, installMouse, setColorDepth, dressWindow, setGraphicsMode,
-    findDataProblem, createGame, pause, installTimer, installSound, showMessage, printError,
+    nameWindow, initLibrary, catchTerminationSignals, installKeyboard, installMouse, setColorDepth,
+    dressWindow, setGraphicsMode, findDataProblem, createGame, pause, installTimer, installSound, showMessage,
+    printError,
 };
 
 // Standard error first: a terminal or a log keeps it even where no message box can appear.
@@ -72,9 +80,10 @@ int startUp(const StartupCalls& calls, const char* title, const char* program, G
     calls.nameWindow(program);
     // Without a display every later library call would touch an uninitialised library.
     if (calls.initLibrary() != 0) {
-        calls.printError(NoDisplayMessage);
+        calls.printError(noDisplayMessage(title).c_str());
         return 1;
     }
+    calls.catchSignals();
     calls.installKeyboard();
     calls.installMouse();  // the second call below is the one that counts
     calls.setColorDepth(ColourDepth);

@@ -9,11 +9,14 @@ struct StartupCalls {
     // The window's WM_CLASS, which ties it to its desktop entry; only read as the library starts.
     void (*nameWindow)(const char* program);
     int (*initLibrary)();
+    // After the library's start, so that ours replace the handlers it installs.
+    void (*catchSignals)();
     int (*installKeyboard)();
     int (*installMouse)();
     void (*setColorDepth)(int depth);
-    // Title, close button, and no ticks while the window is in the background;
-    // before the window first shows, so it never shows without its title.
+    // Title, close button, what the desktop reads off the window, and no ticks
+    // while it is in the background; before the window first shows, so it
+    // never shows without its title.
     void (*dressWindow)(const char* title);
     int (*setGraphicsMode)(int card, int width, int height, int virtualWidth, int virtualHeight);
     // Empty when every data file is usable; otherwise what is wrong, naming the file.
@@ -31,7 +34,8 @@ constexpr int WindowHeight = 700;
 constexpr int ColourDepth = 16;
 constexpr unsigned int StartupPauseMs = 100;
 
-extern const char* const NoDisplayMessage;
+// Names the program by its title.
+std::string noDisplayMessage(const char* title);
 extern const char* const GraphicsFailedMessage;
 extern const char* const TimerFailedMessage;
 extern const char* const MouseFailedMessage;

@@ -4,12 +4,11 @@
 
 #include "core/Game.h"
 #include "core/MainLoop.h"
+#include "core/Signals.h"
 #include "core/Startup.h"
 #include "core/WindowIcon.h"
 
 namespace {
-Game* theGame = nullptr;
-
 void editTick(Game& game)
 {
     // Counted down before the step, so a fresh notice is drawn its full number of frames.
@@ -22,15 +21,17 @@ void editTick(Game& game)
 int main()
 {
     useOrkHeadIcon();
-    int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", "orkcave-editor", theGame);
+    // Lives until the process ends; never destroyed.
+    Game* game = nullptr;
+    int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", "orkcave-editor", game);
     if (failure != 0)
         return failure;
-    theGame->editorMode = true;
+    game->editorMode = true;
     // Start where the saved block is: the top-left corner of the grid.
-    theGame->view->origin->x = 0;
-    theGame->view->origin->y = 0;
-    runMainLoop(*theGame, editTick);
+    game->view->origin->x = 0;
+    game->view->origin->y = 0;
+    runMainLoop(*game, editTick);
     allegro_exit();
-    return 0;
+    return exitStatus();
 }
 END_OF_MAIN()

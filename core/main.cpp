@@ -2,19 +2,20 @@
 
 #include "core/Game.h"
 #include "core/MainLoop.h"
+#include "core/Signals.h"
 #include "core/Startup.h"
 #include "core/WindowIcon.h"
-
-Game* theGame = nullptr;  // lives until the process ends
 
 int main()
 {
     useOrkHeadIcon();
-    int failure = startUp(libraryStartupCalls(), "Ork Cave", "orkcave", theGame);
+    // Lives until the process ends; never destroyed.
+    Game* game = nullptr;
+    int failure = startUp(libraryStartupCalls(), "Ork Cave", "orkcave", game);
     if (failure != 0)
         return failure;
-    runMainLoop(*theGame, [](Game& game) { game.update(); });
+    runMainLoop(*game, [](Game& playing) { playing.update(); });
     allegro_exit();
-    return 0;
+    return exitStatus();
 }
 END_OF_MAIN()

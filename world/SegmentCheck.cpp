@@ -1,5 +1,6 @@
 #include "world/SegmentCheck.h"
 
+#include <cerrno>
 #include <cstdio>
 
 #include "core/DataPath.h"
@@ -20,9 +21,12 @@ std::string checkSegmentFile(int32_t number)
     std::string name = segment::fileName(number);
     std::FILE* file = std::fopen(name.c_str(), "r");
     if (!file)
-        return "Missing data file: " + absoluteDataPath(name);
+        return readFailure(name, errno);
     bool complete = holdsAllCodes(file);
+    const int error = std::ferror(file) ? errno : 0;
     std::fclose(file);
+    if (error != 0)
+        return readFailure(name, error);
     if (!complete)
         return "Bad segment file: " + absoluteDataPath(name) + " (needs " + std::to_string(segment::CodeCount) + " tile codes)";
     return std::string();

@@ -29,11 +29,14 @@ struct Case {
     const char* file;            // as the game names it
     std::vector<Damage> damage;  // none removes the file
     const char* problem;         // what the check says, % standing for the file inside the working folder
+    bool folder = false;         // a folder takes the file's place: there, but unreadable
 };
 
 const Case Cases[] = {
     {"textures//rock.bmp", {}, "Missing data file: %"},
     {"maps//seg7.txt", {}, "Missing data file: %"},
+    {"sounds/bone.wav", {}, "Unreadable data file: % (Is a directory)", true},
+    {"maps//seg2.txt", {}, "Unreadable data file: % (Is a directory)", true},
     {"maps//seg3.txt", {[](std::string& b) { b = "2 2 2 two\n"; }}, "Bad segment file: % (needs 100 tile codes)"},
     {"textures//Ork1.bmp", {[](std::string& b) { b.assign(300, 'Z'); }},
      "Unreadable data file: % (not a Windows bitmap)"},
@@ -77,9 +80,12 @@ TEST(DataCheck, ShippedDataPassesAndEachDamagedFileIsNamedWithItsFault)
             damage(damaged);
         if (!c.damage.empty())
             std::ofstream(c.file, std::ios::binary) << damaged;
+        if (c.folder)
+            fs::create_directory(c.file);
         const std::string file = (fs::current_path() / c.file).lexically_normal().string();
         EXPECT_EQ(findDataProblem(), std::regex_replace(c.problem, std::regex("%"), file)) << c.file;
-        fs::copy_file(scratch.previous / c.file, c.file, fs::copy_options::overwrite_existing);
+        fs::remove_all(c.file);
+        fs::copy_file(scratch.previous / c.file, c.file);
     }
     // Well-formed segments that never open a way into the cave.
     for (int n = 0; n < segment::FileCount; ++n) {

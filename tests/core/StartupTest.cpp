@@ -18,6 +18,7 @@ int step(const std::string& name)
 const StartupCalls Fakes = {
     [](const char* program) { log += "name:" + std::string(program) + " "; },
     [] { return step("init"); },
+    [] { log += "signals "; },
     [] { return step("keyboard"); },
     [] { return step("mouse"); },  // fails both calls; only the second counts
     [](int depth) { log += "depth" + std::to_string(depth) + " "; },
@@ -49,7 +50,7 @@ TEST(Startup, CallsTheLibraryInOrderAndEachFailureShowsItsMessageAndExitsWithOne
 {
     // The failing step, the data problem and how the log ends.
     const std::string cases[][3] = {
-        {"", "", "name:orkcave init keyboard mouse depth16 [Ork Cave] gfx800x700 data game rest100 timer5 mouse sound "},
+        {"", "", "name:orkcave init signals keyboard mouse depth16 [Ork Cave] gfx800x700 data game rest100 timer5 mouse sound "},
         {"gfx800x700", "", "[Ork Cave] gfx800x700 " + failure(GraphicsFailedMessage)},
         {"", "Missing data file: a.bmp", "gfx800x700 data " + failure("Missing data file: a.bmp")},
         {"timer5", "", "rest100 timer5 " + failure(TimerFailedMessage)},

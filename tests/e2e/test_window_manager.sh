@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # Each program under a window manager: its window carries the desktop entry's
-# WM_CLASS, its title from the first moment and our ork head as its icon, and
-# the close button ends it with exit code 0.
+# WM_CLASS, its title from the first moment, our ork head as its icon, for
+# docks that read _NET_WM_ICON at every size it is painted, its process's PID
+# and host, and the close button ends it with exit code 0.
 # The game opens on the intro; F1 starts a level; the game stands still while another client has the focus and
 # goes on in front again.
 # The editor, closed after painting under the crosshair, saves nothing.
+# INT, TERM, HUP and QUIT end either program cleanly, whether they were ignored
+# when it started (as a script's `orkcave &` leaves INT and QUIT) or not: it
+# exits, rather than being killed, with 128 + the signal's number, and the
+# editor writes nothing.
 #   ORKCAVE_SHOTS=DIR saves intro.png and play.png there.
 source "$(dirname "$0")/lib.sh"
 e2e_setup "$1"
@@ -21,11 +26,21 @@ open() {
   e2e_start_game "$copy" "./$1"
   win=$(e2e_wait_window "$2")
   # Openbox keeps the title it saw when the window first appeared in _OB_APP_TITLE.
-  props=$(xprop -id "$win" WM_CLASS _OB_APP_TITLE)
-  [ "$props" = "$(printf 'WM_CLASS(STRING) = "%s", "%s"\n_OB_APP_TITLE(UTF8_STRING) = "%s"' "$1" "$class" "$2")" ] ||
-    e2e_fail "$1: $props"
+  pid=$(pgrep -P "$GAME_PID")
+  props=$(xprop -id "$win" WM_CLASS _OB_APP_TITLE _NET_WM_PID WM_CLIENT_MACHINE)
+  want=("WM_CLASS(STRING) = \"$1\", \"$class\"" "_OB_APP_TITLE(UTF8_STRING) = \"$2\""
+    "_NET_WM_PID(CARDINAL) = $pid" "WM_CLIENT_MACHINE(STRING) = \"$(hostname)\"")
+  [ "$props" = "$(printf '%s\n' "${want[@]}")" ] || e2e_fail "$1: $props"
+  [ "$(wmctrl -lp | awk -v id="$(printf 0x%08x "$win")" '$1 == id { print $3 }')" = "$pid" ] || e2e_fail "$1: no PID"
   "$GAME_DIR/../bin/window-icon" "$win" "$E2E_TMP/icon.xpm" || e2e_fail "$1: no icon"
   [ "$(differ "$GAME_DIR/../icons/orkcave-icon.xpm" "$E2E_TMP/icon.xpm")" = 0 ] || e2e_fail "$1: the icon is not the ork head"
+  diff -q <(xprop -len 999999 -id "$win" -f _NET_WM_ICON 32c _NET_WM_ICON | sed 's/^[^=]*= //; s/, /\n/g') \
+    <(for png in $(ls -v "$GAME_DIR"/../icons/orkcave-*.png); do argb "$png"; done) || e2e_fail "$1: _NET_WM_ICON"
+}
+# argb PNG: the picture as _NET_WM_ICON holds it: width, height, then each pixel as ARGB.
+argb() {
+  identify -format '%w\n%h\n' "$1"
+  stream -map ARGB -storage-type char "$1" - | od -An -v -w4 -tu4 --endian=big | tr -d ' '
 }
 # close TITLE: the close button must end the program with exit code 0.
 close() {
@@ -61,5 +76,22 @@ xdotool windowactivate --sync "$win"
 # The right button paints rock under the crosshair; O's saving is the package test's.
 xdotool mousemove --window "$win" 201 360 mousemove --window "$win" 200 360 sleep 0.2 mousedown 3 sleep 0.25 mouseup 3
 close "Ork Cave Segment Editor"
-[ ! -e "$saved" ] || e2e_fail "closing the editor saved the segment"
-echo "PASS: WM_CLASS, first titles, icons, F1, frozen in the background, painted editor closed unsaved"
+
+# ended SIGNAL DISPOSITION PROGRAM TITLE: starts the program with the four
+# signals ignored or at their defaults, sends it SIGNAL once its window is up.
+ended() {
+  (cd "$copy" && env --"$2"-signal=INT,TERM,HUP,QUIT \
+    perl -e 'system @ARGV; print $? & 127 ? "killed by " . ($? & 127) : $? >> 8' "./$3" \
+    >"$E2E_TMP/exitcode" 2>"$E2E_TMP/stderr") &
+  GAME_PID=$!
+  kill -s "$1" "$(xdotool getwindowpid "$(e2e_wait_window "$4")")"
+  [ "$(e2e_wait_exit 2)" = $((128 + $(kill -l "$1"))) ] || e2e_fail "$3 on $1, $2 at start: $(cat "$E2E_TMP/exitcode")"
+}
+for sig in INT TERM HUP QUIT; do
+  ended "$sig" ignore orkcave "Ork Cave"
+  ended "$sig" default orkcave-editor "Ork Cave Segment Editor"
+  ended "$sig" default orkcave "Ork Cave"
+  ended "$sig" ignore orkcave-editor "Ork Cave Segment Editor"
+done
+[ ! -e "$saved" ] || e2e_fail "the editor, closed or signalled, saved the segment"
+echo "PASS: WM_CLASS, titles, icons, PIDs and hosts, F1, frozen in the background, editor unsaved, signals 128 + n"

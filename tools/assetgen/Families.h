@@ -20,7 +20,9 @@ void makeItems(const std::string& game);
 void makeHud(const std::string& game);
 void makePanels(const std::string& game);
 void makeSounds(const std::string& game);
-// The desktop icon at each size, and the window icon: not game data.
+// The desktop icon at several sizes, as orkcave-<size>.png: not game data;
+// and all of them in one list for the window's _NET_WM_ICON, as
+// orkcave-icon-cardinals.h, to be built into the programs.
 void makeIcons(const std::string& icons);
 bool makeWindowIcon(const std::string& icons);
 

@@ -7,8 +7,11 @@
 #include "tools/pngfile/PngFile.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
+#include <cstdio>
+#include <vector>
 
 namespace {
 
@@ -148,17 +151,50 @@ void contour(Image& image, Color ink, float radius)
     image = under;
 }
 
+// Red, green, blue and coverage, unpremultiplied.
+std::array<uint8_t, 4> rgbaAt(const Image& image, int x, int y)
+{
+    float a = image.coverage(x, y);
+    Color c = a > 0.0f ? image.at(x, y) : Color();
+    return {uint8_t(byteOf(c.r)), uint8_t(byteOf(c.g)), uint8_t(byteOf(c.b)), uint8_t(byteOf(a))};
+}
+
 bool writeIcon(const Image& image, const std::string& path)
 {
     std::vector<uint8_t> rgba;
     rgba.reserve(image.width * image.height * 4);
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
-            float a = image.coverage(x, y);
-            Color c = a > 0.0f ? image.at(x, y) : Color();
-            rgba.insert(rgba.end(), {uint8_t(byteOf(c.r)), uint8_t(byteOf(c.g)), uint8_t(byteOf(c.b)), uint8_t(byteOf(a))});
+            const auto pixel = rgbaAt(image, x, y);
+            rgba.insert(rgba.end(), pixel.begin(), pixel.end());
         }
     return writePng(path, image.width, image.height, rgba);
+}
+
+// The same pictures as a window's _NET_WM_ICON holds them: width, height,
+// then each pixel as ARGB.
+void appendCardinals(const Image& image, std::vector<uint32_t>& cardinals)
+{
+    cardinals.push_back(image.width);
+    cardinals.push_back(image.height);
+    for (int y = 0; y < image.height; ++y)
+        for (int x = 0; x < image.width; ++x) {
+            const auto p = rgbaAt(image, x, y);
+            cardinals.push_back(uint32_t(p[3]) << 24 | uint32_t(p[0]) << 16 | uint32_t(p[1]) << 8 | p[2]);
+        }
+}
+
+// As C++ source for the programs to build in, as they do the XPM.
+bool writeCardinals(const std::vector<uint32_t>& cardinals, const std::string& path)
+{
+    FILE* file = std::fopen(path.c_str(), "w");
+    if (!file)
+        return false;
+    std::fprintf(file, "static const uint32_t orkcave_icon_cardinals[] = {");
+    for (size_t i = 0; i < cardinals.size(); ++i)
+        std::fprintf(file, "%s0x%08x,", i % 8 == 0 ? "\n" : " ", cardinals[i]);
+    std::fprintf(file, "\n};\n");
+    return std::fclose(file) == 0;
 }
 
 }
@@ -177,10 +213,14 @@ void paintOrkHead(Image& image)
 
 void makeIcons(const std::string& dir)
 {
+    std::vector<uint32_t> cardinals;
     for (int size : IconSizes) {
         Image image(size, size);
         paintOrkHead(image);
         const std::string path = iconFile(dir, size);
         requireWritten(writeIcon(image, path), path);
+        appendCardinals(image, cardinals);
     }
+    const std::string source = iconCardinalsFile(dir);
+    requireWritten(writeCardinals(cardinals, source), source);
 }

@@ -16,6 +16,11 @@ std::string windowIconFile(const std::string& icons)
     return icons + "/orkcave-icon.xpm";
 }
 
+std::string iconCardinalsFile(const std::string& icons)
+{
+    return icons + "/orkcave-icon-cardinals.h";
+}
+
 std::vector<std::string> generatedFiles(const std::string& game, const std::string& icons)
 {
     std::vector<std::string> files;
@@ -24,5 +29,6 @@ std::vector<std::string> generatedFiles(const std::string& game, const std::stri
     for (int size : IconSizes)
         files.push_back(iconFile(icons, size));
     files.push_back(windowIconFile(icons));
+    files.push_back(iconCardinalsFile(icons));
     return files;
 }

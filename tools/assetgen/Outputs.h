@@ -17,6 +17,8 @@ std::string dataFileIn(const std::string& game, DataFile file);
 std::string iconFile(const std::string& icons, int size);
 // The window icon's XPM source, built into the programs.
 std::string windowIconFile(const std::string& icons);
+// Every icon size as the window's _NET_WM_ICON holds them, as C++ source.
+std::string iconCardinalsFile(const std::string& icons);
 
 // All of them, the data in the list's order first.
 std::vector<std::string> generatedFiles(const std::string& game, const std::string& icons);
