@@ -4,6 +4,8 @@
 
 #include <cmath>
 
+#include "world/SegmentCopies.h"
+
 namespace {
 // Neighbour offsets in tiles, in the order paste visits them.
 constexpr int NeighbourCount = 8;
@@ -33,7 +35,8 @@ TileMap::TileMap()
       segmentOrigin(new Vector()),
       width(StartExtent),
       height(StartExtent),
-      outsideTile(new Tile())
+      outsideTile(new Tile()),
+      segmentCopies(new SegmentCopies())
 {
     outsideTile->kind = Rock;
 }

@@ -11,6 +11,7 @@
 #include "world/Vector.h"
 
 class Debris;
+class SegmentCopies;
 class View;
 
 // The level: a fixed 100 x 100 grid of tiles, 64 pixels each, indexed
@@ -44,7 +45,8 @@ public:
     // (turns neighbouring water to floor); other codes change nothing.
     void paste(const Vector& position, int32_t code);
 
-    // Stamps segment file maps/seg<number>.txt with its top-left tile at (x, y).
+    // Stamps segment file maps/seg<number>.txt with its top-left tile at (x, y);
+    // a file now missing, unreadable or short stamps its last complete copy.
     void loadSegment(int32_t x, int32_t y, int32_t number);
     // Empty level of the current extents: floor inside, rock around, all unreachable.
     void reset();
@@ -64,6 +66,9 @@ public:
 
     // Attempts the last build needed (10,000 when it gave up).
     int32_t buildAttempts = 0;
+
+    // What loadSegment stamps: each file as it is now, or its last complete copy.
+    std::unique_ptr<SegmentCopies> segmentCopies;
 
     // For drawing the layers fast, with exactly the pixels of plain
     // draw_sprite calls (world/FastSprite.h, world/TileQuarters.h); the

@@ -87,6 +87,37 @@ TEST_F(Map, SegmentCodesPaintRowByRowFromTheWrappedCornerByThePasteRuleAndOthers
         EXPECT_EQ(tile(x, y).kind, kind) << x << "," << y << " " << why;
 }
 
+TEST_F(Map, ASegmentFileNowShortMissingOrUnreadableStampsItsLastCompleteCopySayingSoOnceUntilFixed)
+{
+    ScratchDirectory scratch;
+    const auto rocksStamped = [&]() {
+        for (int x = 10; x < 20; ++x)
+            for (int y = 10; y < 20; ++y)
+                tile(x, y).kind = Floor;
+        map.loadSegment(10, 10, 4);
+        int rocks = 0;
+        for (int x = 9; x < 21; ++x)
+            for (int y = 9; y < 21; ++y)
+                rocks += tile(x, y).kind == Rock;
+        return rocks;
+    };
+    writeSegment(4, "2", {});
+    ASSERT_EQ(rocksStamped(), 100);
+    testing::internal::CaptureStderr();
+    std::ofstream("maps/seg4.txt") << "2 2 two";
+    EXPECT_EQ(rocksStamped(), 100) << "short";
+    std::filesystem::remove("maps/seg4.txt");
+    EXPECT_EQ(rocksStamped(), 100) << "missing";
+    std::filesystem::create_directory("maps/seg4.txt");
+    EXPECT_EQ(rocksStamped(), 100) << "a folder: opens, but cannot be read";
+    std::filesystem::remove("maps/seg4.txt");
+    writeSegment(4, "7", {{99, "2"}});
+    EXPECT_EQ(rocksStamped(), 1) << "fixed again";
+    const std::string said = testing::internal::GetCapturedStderr();
+    EXPECT_EQ(said, "orkcave_world_tests: " + std::filesystem::current_path().string()
+                        + "/maps/seg4.txt holds only 2 of 100 tile codes; the level is built from its last complete copy\n");
+}
+
 TEST_F(Map, ResetWallsTheExtentsInRockAndTheFillMarksWhatTheEntranceReachesWithinTenTilesBeyond)
 {
     map.width = map.height = 20;
