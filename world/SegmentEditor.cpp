@@ -8,6 +8,7 @@
 
 #include "core/DataPath.h"
 #include "core/Game.h"
+#include "core/InputLatch.h"
 #include "core/MouseInput.h"
 #include "world/SegmentFile.h"
 
@@ -65,33 +66,34 @@ const char* saveNotice(TileMap& map)
 
 void Game::editSegments()
 {
+    input::latchTick();
     aimPoint->x = mouse_x - AimOffset;
     aimPoint->y = mouse_y - AimOffset;
     Vector aimed;
     aimed.copyFrom(view->toWorld(*aimPoint));
 
-    if (mouse_b & LeftButton)
+    if (input::buttonHeld(LeftButton))
         tileMap->paste(aimed, Water);
-    if (mouse_b & RightButton)
+    if (input::buttonHeld(RightButton))
         tileMap->paste(aimed, Rock);
-    if (key[KEY_SPACE])
+    if (input::held(KEY_SPACE))
         tileMap->paste(aimed, Floor);
 
-    if (key[KEY_A])
+    if (input::held(KEY_A))
         view->origin->x -= ScrollStep;
-    if (key[KEY_D])
+    if (input::held(KEY_D))
         view->origin->x += ScrollStep;
-    if (key[KEY_W])
+    if (input::held(KEY_W))
         view->origin->y -= ScrollStep;
-    if (key[KEY_S])
+    if (input::held(KEY_S))
         view->origin->y += ScrollStep;
     view->origin->x = clampScroll(view->origin->x, SCREEN_W);
     view->origin->y = clampScroll(view->origin->y, SCREEN_H);
 
-    if (key[KEY_O]) {
+    if (input::held(KEY_O)) {
         editorNotice = saveNotice(*tileMap);
         editorNoticeTicks = NoticeTicks;
     }
-    if (key[KEY_L])
+    if (input::held(KEY_L))
         tileMap->loadSegment(5, 5, 0);
 }

@@ -4,6 +4,7 @@
 #include <tuple>
 
 #include "core/Game.h"
+#include "core/InputLatch.h"
 #include "support/Headless.h"
 #include "support/Point.h"
 #include "support/ScratchDirectory.h"
@@ -112,6 +113,43 @@ TEST_F(GameTest, OpensOnAFrozenIntroThatTakesOneRandomNumberPerTickAndLevelKeysB
     game->update();
     EXPECT_EQ(game->tileMap->width, 40);
     EXPECT_NE(game->bagPosition->x, bagX) << "rebuilt on the next tick too";
+}
+
+// Allegro's input thread reports each press and release through these callbacks.
+TEST_F(GameTest, APressReleasedBetweenTicksCountsAsHeldInTheNextTickOnlyInTheGameAndTheEditor)
+{
+    input::installLatch();
+    const auto tap = [](int scancode) {
+        keyboard_lowlevel_callback(scancode);
+        keyboard_lowlevel_callback(scancode | 0x80);
+    };
+    tap(KEY_F1);
+    game->update();
+    EXPECT_EQ(game->tileMap->width, 20) << "the tap started a small level";
+    game->screens->state = Intro;
+    game->update();
+    EXPECT_EQ(game->screens->state, Intro) << "and counted in one tick only";
+    key[KEY_F2] = 1;  // held through two ticks, repeating, released before the third
+    keyboard_lowlevel_callback(KEY_F2);
+    game->update();
+    game->update();
+    keyboard_lowlevel_callback(KEY_F2);
+    key[KEY_F2] = 0;
+    keyboard_lowlevel_callback(KEY_F2 | 0x80);
+    game->screens->state = Intro;
+    game->update();
+    EXPECT_EQ(game->screens->state, Intro) << "a held key follows its real state";
+
+    startQuietSmallLevel();
+    mouse_callback(MOUSE_FLAG_LEFT_DOWN);
+    mouse_callback(MOUSE_FLAG_LEFT_UP);
+    game->update();
+    EXPECT_EQ(game->elf->daggers->inHandCount, DaggerSet::DaggerCount - 1) << "a click throws";
+
+    ScratchDirectory scratch;  // no maps folder: the save fails, and the editor says so
+    tap(KEY_O);
+    game->editSegments();
+    EXPECT_NE(game->editorNotice, nullptr) << "the tap saved";
 }
 
 TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBeyondTheEntrance)
