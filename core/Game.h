@@ -46,6 +46,9 @@ public:
 
     void update();
     void draw();
+    // Turns the game into the segment editor: the block O saves in full
+    // view below the HUD strip, and a notice naming the keys.
+    void startEditor();
     // One step of the segment editor; the game loop never calls it.
     void editSegments();
     // Builds and populates a level of size 0 (small) to 3 (huge) and starts play.

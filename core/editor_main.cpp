@@ -25,10 +25,7 @@ int main()
     int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", "orkcave-editor", theGame);
     if (failure != 0)
         return failure;
-    theGame->editorMode = true;
-    // Start where the saved block is: the top-left corner of the grid.
-    theGame->view->origin->x = 0;
-    theGame->view->origin->y = 0;
+    theGame->startEditor();
     runMainLoop(*theGame, editTick);
     allegro_exit();
     return 0;

@@ -64,6 +64,11 @@ public:
     void drawWaterAndRock(View& view);
     void drawFog(View& view);
 
+    // Set by the editor: the layers draw row and column 0 as the tiles they
+    // are, since the editor saves them, though play reads a point with x or
+    // y of exactly 0 as off the grid and the game draws what play reads.
+    bool showsGridEdge = false;
+
     // Attempts the last build needed (10,000 when it gave up).
     int32_t buildAttempts = 0;
 

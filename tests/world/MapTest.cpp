@@ -192,6 +192,60 @@ TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysS
     EXPECT_EQ(view.origin->y, 36);
 }
 
+// Each kind's picture is a mark at its tile's middle, the ground one colour,
+// the fades nothing: the middle of each tile shows the kind drawn there.
+TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_AndRReadsThemBackExactly)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directory("maps");
+    Game& game = *world.game;
+    game.startEditor();
+    game.bagPosition->x = world.horde->count = 0;
+    const int pictureOf[] = {0x406080, 0x2080c0, 0xa0a0a0};  // floor, water, rock
+    world.paint(map.dirt, 128, 128, pictureOf[Floor]);
+    world.paint(map.water, 128, 128, pictureOf[Water], 64, 64, false);
+    world.paint(map.rock, 128, 128, pictureOf[Rock], 64, 64, false);
+    world.paint(map.waterFade, 128, 128, 0, -9, -9, false);
+    world.paint(map.rockFade, 128, 128, 0, -9, -9, false);
+    int kinds[10][10];  // [row][column], as O writes them
+    for (int cell = 0; cell < 100; ++cell) {
+        kinds[cell / 10][cell % 10] = tile(cell % 10, cell / 10).kind = (cell * 7 + cell / 10) % 3;
+        tile(cell % 10, cell / 10).debris = -1;
+    }
+    const auto drawnKind = [&](int column, int row) {
+        const double x = column * 64 + 32 - view.origin->x, y = row * 64 + 32 - view.origin->y;
+        for (int kind : {Floor, Water, Rock})
+            if (world.shows(x, y, pictureOf[kind]))
+                return kind;
+        return -1;
+    };
+    game.draw();
+    EXPECT_TRUE(world.shows(-view.origin->x, -view.origin->y, 0xffff00)) << "the frame's corner below the HUD strip";
+    EXPECT_TRUE(world.shows(639 - view.origin->x, 639 - view.origin->y, 0xffff00)) << "and its opposite corner";
+    EXPECT_GE(-view.origin->y, Screens::StripHeight);
+    key[KEY_O] = 1;
+    game.editSegments();
+    key[KEY_O] = 0;
+    std::ifstream saved("maps/seg.txt");
+    for (auto [x, y] : {std::array{-64.0, -64.0}, {-30.0, -50.0}, {view.origin->x, view.origin->y}}) {
+        view.origin->x = x;
+        view.origin->y = y;
+        game.draw();
+        for (int cell = 0; cell < 100; ++cell)
+            ASSERT_EQ(drawnKind(cell % 10, cell / 10), kinds[cell / 10][cell % 10]) << cell << " under origin " << x;
+    }
+    for (auto& row : kinds)
+        for (int& code : row)
+            ASSERT_TRUE(saved >> code);
+    for (auto& column : map.tiles)
+        for (Tile& t : column)
+            t.kind = Rock;
+    key[KEY_R] = 1;
+    game.editSegments();
+    for (int cell = 0; cell < 100; ++cell)
+        ASSERT_EQ(tile(cell % 10, cell / 10).kind, kinds[cell / 10][cell % 10]) << cell << " read back";
+}
+
 // Water, rock, litter and fog are placed and checked in whole frames; the
 // dirt is checked here under an origin that is no multiple of its 128 px.
 TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOriginAndOversizedWaterSitsOnItsTileUnderAnyOrigin)
