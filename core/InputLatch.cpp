@@ -33,7 +33,8 @@ void onKey(int scancode)
 
 void onMouse(int flags)
 {
-    const int pressed = (flags & MOUSE_FLAG_LEFT_DOWN ? LeftButton : 0) | (flags & MOUSE_FLAG_RIGHT_DOWN ? RightButton : 0);
+    const int pressed =
+        (flags & MOUSE_FLAG_LEFT_DOWN ? LeftButton : 0) | (flags & MOUSE_FLAG_RIGHT_DOWN ? RightButton : 0);
     if (pressed)
         buttonsWentDown.fetch_or(pressed);
 }

@@ -14,6 +14,7 @@
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
 #include "support/ScratchDirectory.h"
+#include "world/SegmentFile.h"
 
 namespace {
 // Open floor all over, with extents of 40 x 30 tiles.
@@ -29,11 +30,11 @@ struct Map : testing::Test {
         map.height = 30;
     }
     Tile& tile(int column, int row) { return map.tiles[column][row]; }
-    // maps/seg<number>.txt: 100 cells of one code, with exceptions as {cell, code}.
+    // Segment file `number`: 100 cells of one code, with exceptions as {cell, code}.
     void writeSegment(int number, const char* code, std::map<int, const char*> exceptions)
     {
-        std::filesystem::create_directories("maps");
-        std::ofstream file("maps/seg" + std::to_string(number) + ".txt");
+        std::filesystem::create_directories(std::filesystem::path(segment::fileName(number)).parent_path());
+        std::ofstream file(segment::fileName(number));
         for (int cell = 0; cell < 100; ++cell)
             file << (exceptions.count(cell) ? exceptions[cell] : code) << (cell % 10 == 9 ? "\n" : " ");
     }
@@ -101,15 +102,15 @@ TEST_F(Map, ASegmentFileNowShortOrMissingStampsItsLastCompleteCopySayingSoOnceUn
     writeSegment(4, "2", {});
     ASSERT_EQ(rocksStamped(), 100);
     testing::internal::CaptureStderr();
-    std::ofstream("maps/seg4.txt") << "2 2 two";
+    std::ofstream(segment::fileName(4)) << "2 2 two";
     EXPECT_EQ(rocksStamped(), 100) << "short";
-    std::filesystem::remove("maps/seg4.txt");
+    std::filesystem::remove(segment::fileName(4));
     EXPECT_EQ(rocksStamped(), 100) << "missing";
     writeSegment(4, "7", {{99, "2"}});
     EXPECT_EQ(rocksStamped(), 1) << "fixed again";
     EXPECT_EQ(testing::internal::GetCapturedStderr(),
-              "orkcave_world_tests: " + std::filesystem::current_path().string()
-                  + "/maps/seg4.txt holds only 2 of 100 tile codes; the level is built from its last complete copy\n");
+              "orkcave_world_tests: " + (std::filesystem::current_path() / segment::fileName(4)).lexically_normal().string()
+                  + " holds only 2 of 100 tile codes; the level is built from its last complete copy\n");
 }
 
 TEST_F(Map, ResetWallsTheExtentsInRockAndTheFillMarksWhatTheEntranceReachesWithinTenTilesBeyond)
@@ -191,7 +192,7 @@ TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysS
 TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_AndRReadsThemBackExactly)
 {
     ScratchDirectory scratch;
-    std::filesystem::create_directory("maps");
+    writeSegment(0, "0", {});  // and with it the folder the editor saves in
     world.game->startEditor();
     EXPECT_GE(-view.origin->y, Screens::StripHeight) << "the block starts below the HUD strip";
     EXPECT_TRUE(view.origin->x <= 0 && 640 - view.origin->x <= SCREEN_W && 640 - view.origin->y <= SCREEN_H);
@@ -203,7 +204,7 @@ TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_A
     for (int cell = 0; cell < 100; ++cell)
         tile(cell % 10, cell / 10) = Tile{(cell * 7 + cell / 10) % 3, Unseen, -1};
     edit(0, 0, 0, {KEY_O});
-    std::ifstream file("maps/seg.txt");
+    std::ifstream file(segment::editorFileName());
     const std::vector<int> saved{std::istream_iterator<int>(file), {}};
     ASSERT_EQ(saved.size(), 100u);
     for (auto [x, y] : {std::array{view.origin->x, view.origin->y}, {-64.0, -64.0}, {-30.0, -50.0}}) {
