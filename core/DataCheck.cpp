@@ -12,6 +12,7 @@
 #include "core/OwnedBitmap.h"
 #include "world/LevelSizes.h"
 #include "world/SegmentCheck.h"
+#include "world/SegmentFile.h"
 #include "world/TileMap.h"
 
 namespace {
@@ -166,7 +167,8 @@ std::string findUnbuildableSegments()
     // first level is still the same on every run.
     std::srand(1);
     if (!built)
-        return "Bad segment files: " + absoluteDataPath("maps/seg0.txt") + " to seg9.txt never open a way into the cave";
+        return "Bad segment files: " + absoluteDataPath(segment::fileName(0)) + " to "
+            + segment::leafName(segment::FileCount - 1) + " never open a way into the cave";
     return std::string();
 }
 }

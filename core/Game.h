@@ -51,6 +51,9 @@ public:
 
     void update();
     void draw();
+    // Turns the game into the segment editor: the block O saves in full
+    // view below the HUD strip, and a notice naming the keys.
+    void startEditor();
     // One step of the segment editor; the game loop never calls it.
     void editSegments();
     // Builds and populates a level of the size LevelSizes[sizeCode] and starts play.

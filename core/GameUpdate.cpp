@@ -4,19 +4,23 @@
 #include <cstdlib>
 
 #include "core/Game.h"
+#include "core/InputLatch.h"
 #include "core/MouseInput.h"
 #include "world/Entrance.h"
+#include "world/LevelSizes.h"
 
 namespace {
 constexpr double BagReach = 40.0;
 constexpr int LevelKeys[] = {KEY_F1, KEY_F2, KEY_F3, KEY_F4};
+static_assert(sizeof LevelKeys / sizeof LevelKeys[0] == LevelSizeCount, "one key for each level size");
 }
 
 void Game::update()
 {
+    input::latchTick();
     // Level keys work in every screen state; each held key rebuilds its level.
-    for (int size = 0; size < 4; ++size)
-        if (key[LevelKeys[size]])
+    for (int size = 0; size < LevelSizeCount; ++size)
+        if (input::held(LevelKeys[size]))
             startLevel(size);
 
     // Frozen panels still draw one random number per tick, so the time spent
@@ -31,12 +35,12 @@ void Game::update()
 
     elf->moveUp = elf->moveDown = elf->moveLeft = elf->moveRight = false;
     elf->fireHeld = elf->stealthHeld = false;
-    elf->moveLeft = key[KEY_A] != 0;
-    elf->moveRight = key[KEY_D] != 0;
-    elf->moveUp = key[KEY_W] != 0;
-    elf->moveDown = key[KEY_S] != 0;
-    elf->fireHeld = (mouse_b & LeftButton) != 0;
-    elf->stealthHeld = (mouse_b & RightButton) != 0;
+    elf->moveLeft = input::held(KEY_A);
+    elf->moveRight = input::held(KEY_D);
+    elf->moveUp = input::held(KEY_W);
+    elf->moveDown = input::held(KEY_S);
+    elf->fireHeld = input::buttonHeld(LeftButton);
+    elf->stealthHeld = input::buttonHeld(RightButton);
 
     sound->updateRings();
     elf->update();
@@ -61,7 +65,7 @@ void Game::update()
         && elf->position->y > entrance::pointY(*tileMap))
         screens->state = Victory;
 
-    if (key[KEY_SPACE] && elf->dead) {
+    if (input::held(KEY_SPACE) && elf->dead) {
         reviveElfAtEntrance();
         ++deaths;
     }

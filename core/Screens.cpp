@@ -5,7 +5,6 @@
 #include "world/FastSprite.h"
 
 namespace {
-constexpr int StripHeight = 32;
 constexpr int PanelMargin = 90;
 constexpr int TextX = 110;
 constexpr int BannerTopY = 7;

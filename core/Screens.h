@@ -14,6 +14,8 @@ enum ScreenState : int32_t { Playing = 0, Intro = 1, Victory = 2 };
 // the death banner, and the intro and victory panels.
 class Screens {
 public:
+    static constexpr int StripHeight = 32;  // the HUD strip's and the death banner's, at the top
+
     int32_t state;
     OwnedBitmap hudStrip;
     OwnedBitmap deathBanner;

@@ -7,6 +7,7 @@
 #include "core/DataCheck.h"
 #include "core/DesktopWindow.h"
 #include "core/Game.h"
+#include "core/InputLatch.h"
 #include "core/MainLoop.h"
 #include "core/Signals.h"
 #include "core/TickClock.h"
@@ -46,7 +47,7 @@ void dressWindow(const char* title)
     set_display_switch_callback(SWITCH_OUT, holdTicks);
     set_display_switch_callback(SWITCH_IN, releaseTicks);
 }
-Game* createGame() { return new Game(); }
+Game* createGame() { input::installLatch(); return new Game(); }
 void pause(unsigned int ms) { rest(ms); }
 int installTimer(void (*callback)(), int ms) { return install_int(callback, ms); }
 int installSound(int digital, int midi, const char* config) { return install_sound(digital, midi, config); }

@@ -26,10 +26,7 @@ int main()
     int failure = startUp(libraryStartupCalls(), "Ork Cave Segment Editor", "orkcave-editor", game);
     if (failure != 0)
         return failure;
-    game->editorMode = true;
-    // Start where the saved block is: the top-left corner of the grid.
-    game->view->origin->x = 0;
-    game->view->origin->y = 0;
+    game->startEditor();
     runMainLoop(*game, editTick);
     allegro_exit();
     return exitStatus();

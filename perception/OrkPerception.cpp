@@ -2,6 +2,7 @@
 // which orks and footprints the elf gets to see.
 #include <allegro.h>
 
+#include "core/InputLatch.h"
 #include "core/MouseInput.h"
 #include "perception/Debris.h"
 #include "perception/OrkHorde.h"
@@ -19,7 +20,7 @@ constexpr double OrkNearby = 120.0;
 
 void lookForElf(OrkHorde& horde, int i)
 {
-    if ((mouse_b & RightButton) || horde.health[i] <= 0)
+    if (input::buttonHeld(RightButton) || horde.health[i] <= 0)
         return;
     const Vector& elf = *horde.elf->position;
     const double heading = horde.pos[i]->angleFrom(*horde.target[i]);

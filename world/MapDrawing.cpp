@@ -44,15 +44,19 @@ void walkGrid(TileMap& map, View& view, Visit visit)
 {
     const int ox = scrollOffset(view.origin->x);
     const int oy = scrollOffset(view.origin->y);
+    // The game asks at the grid point, the editor at the middle of the tile
+    // drawn there: the same tile but where the point has x or y of exactly 0.
+    const double askX = map.showsGridEdge ? TileMap::TileSize / 2 - ox : 0;
+    const double askY = map.showsGridEdge ? TileMap::TileSize / 2 - oy : 0;
     Vector& cursor = *map.cursor;
     int row = 0;
     for (int cy = -GridMargin; cy < SCREEN_H + GridMargin; cy += TileMap::TileSize, ++row) {
         int column = 0;
         for (int cx = -GridMargin; cx < SCREEN_W + GridMargin; cx += TileMap::TileSize, ++column) {
-            cursor.x = cx;
-            cursor.y = cy;
+            cursor.x = cx + askX;
+            cursor.y = cy + askY;
             Tile& tile = map.tileAt(view.toWorld(cursor));
-            visit(tile, cursor.x - ox, cursor.y - oy, column, row);
+            visit(tile, cx - ox, cy - oy, column, row);
         }
     }
 }

@@ -8,6 +8,10 @@
 namespace segment {
 
 namespace {
+const char* const Folder = "maps//";
+const char* const Stem = "seg";
+const char* const Extension = ".txt";
+
 void skipSpace(std::FILE* file)
 {
     int c = std::fgetc(file);
@@ -39,7 +43,17 @@ std::string readNumberText(std::FILE* file)
 
 std::string fileName(int32_t number)
 {
-    return "maps//seg" + std::to_string(number) + ".txt";
+    return Folder + leafName(number);
+}
+
+std::string leafName(int32_t number)
+{
+    return Stem + std::to_string(number) + Extension;
+}
+
+std::string editorFileName()
+{
+    return std::string(Folder) + Stem + Extension;
 }
 
 bool readCode(std::FILE* file, int32_t& code)
@@ -55,6 +69,24 @@ bool readCode(std::FILE* file, int32_t& code)
     const bool outOfRange = errno == ERANGE || value < INT32_MIN || value > INT32_MAX;
     code = outOfRange ? UnknownCode : static_cast<int32_t>(value);
     return true;
+}
+
+CodesRead readCodes(const std::string& name, int32_t (&codes)[CodeCount])
+{
+    CodesRead read;
+    errno = 0;
+    std::FILE* file = std::fopen(name.c_str(), "r");
+    if (!file) {
+        read.error = errno;
+        return read;
+    }
+    while (read.count < CodeCount && readCode(file, codes[read.count]))
+        ++read.count;
+    // A folder opens, then refuses to be read.
+    if (read.count < CodeCount && std::ferror(file))
+        read.error = errno;
+    std::fclose(file);
+    return read;
 }
 
 }

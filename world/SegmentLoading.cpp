@@ -1,6 +1,6 @@
-#include <cstdio>
 #include <cstdlib>
 
+#include "world/SegmentCopies.h"
 #include "world/SegmentFile.h"
 #include "world/TileMap.h"
 
@@ -18,27 +18,20 @@ bool zeroCellStamps()
 
 void TileMap::loadSegment(int32_t x, int32_t y, int32_t number)
 {
-    std::FILE* file = std::fopen(segment::fileName(number).c_str(), "r");
+    int32_t codes[segment::CodeCount];
+    // Short only while no complete copy exists: the cells beyond keep the map as it was.
+    const int count = segmentCopies->codesOf(number, codes);
     if (width > 0)
         x %= width;
     if (height > 0)
         y %= height;
     segmentOrigin->x = static_cast<double>(x) * TileSize;
     segmentOrigin->y = static_cast<double>(y) * TileSize;
-    if (!file)
-        return;
-    // Short or damaged files stamp what they hold; the cells after it keep the map as it was.
-    bool readable = true;
-    for (int row = 0; row < segment::Side && readable; ++row) {
-        for (int column = 0; column < segment::Side && readable; ++column) {
-            cursor->x = segmentOrigin->x + column * TileSize;
-            cursor->y = segmentOrigin->y + row * TileSize;
-            int32_t code = 0;
-            readable = segment::readCode(file, code);
-            if (!readable || (code == Floor && !zeroCellStamps()))
-                continue;
-            paste(*cursor, code);
-        }
+    for (int cell = 0; cell < count; ++cell) {
+        cursor->x = segmentOrigin->x + cell % segment::Side * TileSize;
+        cursor->y = segmentOrigin->y + cell / segment::Side * TileSize;
+        if (codes[cell] == Floor && !zeroCellStamps())
+            continue;
+        paste(*cursor, codes[cell]);
     }
-    std::fclose(file);
 }

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "world/TileQuarters.h"
+#include "world/SegmentCopies.h"
 
 namespace {
 // Neighbour offsets in tiles, in the order paste visits them.
@@ -33,7 +34,8 @@ TileMap::TileMap()
       segmentOrigin(new Vector()),
       width(StartExtent),
       height(StartExtent),
-      outsideTile(new Tile())
+      outsideTile(new Tile()),
+      segmentCopies(new SegmentCopies())
 {
     outsideTile->kind = Rock;
 }

@@ -12,6 +12,7 @@
 
 class Debris;
 class TileQuarters;
+class SegmentCopies;
 class View;
 
 // The level: a fixed square grid of square tiles, indexed [column][row].
@@ -54,7 +55,8 @@ public:
     // (turns neighbouring water to floor); other codes change nothing.
     void paste(const Vector& position, int32_t code);
 
-    // Stamps segment file maps/seg<number>.txt with its top-left tile at (x, y).
+    // Stamps segment file maps/seg<number>.txt with its top-left tile at (x, y);
+    // a file now missing, unreadable or short stamps its last complete copy.
     void loadSegment(int32_t x, int32_t y, int32_t number);
     // Empty level of the current extents: floor inside, rock around, all unreachable.
     void reset();
@@ -73,8 +75,16 @@ public:
     void drawWaterAndRock(View& view);
     void drawFog(View& view);
 
+    // Set by the editor: the layers draw row and column 0 as the tiles they
+    // are, since the editor saves them, though play reads a point with x or
+    // y of exactly 0 as off the grid and the game draws what play reads.
+    bool showsGridEdge = false;
+
     // Attempts the last build needed (all it was allowed when it gave up).
     int32_t buildAttempts = 0;
+
+    // What loadSegment stamps: each file as it is now, or its last complete copy.
+    std::unique_ptr<SegmentCopies> segmentCopies;
 
     // For drawing the layers fast, with exactly the pixels of plain
     // draw_sprite calls (world/FastSprite.h, world/TileQuarters.h); the

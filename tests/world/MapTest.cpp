@@ -1,21 +1,23 @@
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <array>
 #include <cmath>
 #include <tuple>
 #include <fstream>
+#include <iterator>
 #include <map>
 #include <set>
 #include <string>
+#include <vector>
 
 #include "core/MouseInput.h"
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
 #include "support/ScratchDirectory.h"
+#include "world/SegmentFile.h"
 
 namespace {
-constexpr int Mark = 0xc8a028;
-
 // Open floor all over, with extents of 40 x 30 tiles.
 struct Map : testing::Test {
     ActorWorld world;
@@ -29,11 +31,11 @@ struct Map : testing::Test {
         map.height = 30;
     }
     Tile& tile(int column, int row) { return map.tiles[column][row]; }
-    // maps/seg<number>.txt: 100 cells of one code, with exceptions as {cell, code}.
+    // Segment file `number`: 100 cells of one code, with exceptions as {cell, code}.
     void writeSegment(int number, const char* code, std::map<int, const char*> exceptions)
     {
-        std::filesystem::create_directories("maps");
-        std::ofstream file("maps/seg" + std::to_string(number) + ".txt");
+        std::filesystem::create_directories(std::filesystem::path(segment::fileName(number)).parent_path());
+        std::ofstream file(segment::fileName(number));
         for (int cell = 0; cell < 100; ++cell)
             file << (exceptions.count(cell) ? exceptions[cell] : code) << (cell % 10 == 9 ? "\n" : " ");
     }
@@ -86,6 +88,30 @@ TEST_F(Map, SegmentCodesPaintRowByRowFromTheWrappedCornerByThePasteRuleAndOthers
                                    {3, 7, Floor, "water dried by rock stamped after it"}, {4, 8, Rock, ""},
                                    {33, 5, Rock, "code 7 leaves the tile alone"}})
         EXPECT_EQ(tile(x, y).kind, kind) << x << "," << y << " " << why;
+}
+
+TEST_F(Map, ASegmentFileNowShortOrMissingStampsItsLastCompleteCopySayingSoOnceUntilFixed)
+{
+    ScratchDirectory scratch;
+    Tile* const all = &map.tiles[0][0];
+    const auto rocksStamped = [&]() {  // on open floor, which it leaves behind
+        map.loadSegment(10, 10, 4);
+        const auto rocks = std::count_if(all, all + 100 * 100, [](const Tile& t) { return t.kind == Rock; });
+        std::fill(all, all + 100 * 100, Tile{Floor, Unseen, -1});
+        return rocks;
+    };
+    writeSegment(4, "2", {});
+    ASSERT_EQ(rocksStamped(), 100);
+    testing::internal::CaptureStderr();
+    std::ofstream(segment::fileName(4)) << "2 2 two";
+    EXPECT_EQ(rocksStamped(), 100) << "short";
+    std::filesystem::remove(segment::fileName(4));
+    EXPECT_EQ(rocksStamped(), 100) << "missing";
+    writeSegment(4, "7", {{99, "2"}});
+    EXPECT_EQ(rocksStamped(), 1) << "fixed again";
+    EXPECT_EQ(testing::internal::GetCapturedStderr(),
+              "orkcave_world_tests: " + (std::filesystem::current_path() / segment::fileName(4)).lexically_normal().string()
+                  + " holds only 2 of 100 tile codes; the level is built from its last complete copy\n");
 }
 
 TEST_F(Map, ResetWallsTheExtentsInRockAndTheFillMarksWhatTheEntranceReachesWithinTenTilesBeyond)
@@ -162,19 +188,36 @@ TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysS
     EXPECT_EQ(view.origin->y, 36);
 }
 
-// Water, rock, litter and fog are placed and checked in whole frames; the
-// dirt is checked here under an origin that is no multiple of its 128 px.
-TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOriginAndOversizedWaterSitsOnItsTileUnderAnyOrigin)
+// Each kind's picture is a mark at its tile's middle, the ground one colour:
+// the middle of each tile shows the kind drawn there.
+TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_AndRReadsThemBackExactly)
 {
-    world.paint(map.dirt, 128, 128, Mark, 40, 40, false);
-    view.origin->copyFrom(at(-10, 5));
-    map.drawGround(view);
-    for (auto [x, y] : {std::array{-54 + 128 + 38, -5 + 38}, {-54 + 256 + 38, -5 + 128 + 38}}) {
-        EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
-        EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
+    ScratchDirectory scratch;
+    writeSegment(0, "0", {});  // and with it the folder the editor saves in
+    world.game->startEditor();
+    EXPECT_GE(-view.origin->y, Screens::StripHeight) << "the block starts below the HUD strip";
+    EXPECT_TRUE(view.origin->x <= 0 && 640 - view.origin->x <= SCREEN_W && 640 - view.origin->y <= SCREEN_H);
+    const int pictureOf[] = {0x406080, 0x2080c0, 0xa0a0a0};  // floor, water, rock
+    world.paint(map.dirt, 128, 128, pictureOf[Floor]);
+    world.paint(map.water, 200, 200, pictureOf[Water], 64, 64, false);  // oversized: drawn one picture at a time
+    world.paint(map.rock, 128, 128, pictureOf[Rock], 64, 64, false);
+    world.game->bagPosition->x = world.horde->count = 0;
+    for (int cell = 0; cell < 100; ++cell)
+        tile(cell % 10, cell / 10) = Tile{(cell * 7 + cell / 10) % 3, Unseen, -1};
+    edit(0, 0, 0, {KEY_O});
+    std::ifstream file(segment::editorFileName());
+    const std::vector<int> saved{std::istream_iterator<int>(file), {}};
+    ASSERT_EQ(saved.size(), 100u);
+    for (auto [x, y] : {std::array{view.origin->x, view.origin->y}, {-64.0, -64.0}, {-30.0, -50.0}}) {
+        view.origin->copyFrom(at(x, y));
+        world.game->draw();
+        for (int cell = 0; cell < 100; ++cell)
+            ASSERT_TRUE(world.shows(cell % 10 * 64 + 32 - x, cell / 10 * 64 + 32 - y, pictureOf[saved[cell]]))
+                << cell << " under origin " << x << ", " << y;
     }
-    world.paint(map.water, 200, 200, Mark, 40, 40, false);  // oversized: drawn one picture at a time
-    tile(2, 1).kind = Water;  // its corner on screen at (138, 59), its picture 32 px up and left
-    map.drawWaterAndRock(view);
-    EXPECT_TRUE(world.shows(106 + 40, 27 + 40, Mark));
+    for (int cell = 0; cell < 100; ++cell)
+        tile(cell % 10, cell / 10).kind = (saved[cell] + 1) % 3;
+    edit(0, 0, 0, {KEY_R});
+    for (int cell = 0; cell < 100; ++cell)
+        ASSERT_EQ(tile(cell % 10, cell / 10).kind, saved[cell]) << cell << " read back";
 }
