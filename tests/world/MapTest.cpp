@@ -136,9 +136,24 @@ TEST_F(Map, OffTheGridIsRockWherePastesLeaveNoTrace)
                                      {10.0, 6400.0, -1, 0}, {-1.0, 10.0, -1, 0}, {NAN, 1.0, -1, 0}, {0.5, 0.5, 0, 0},
                                      {63.9, 64.0, 0, 1}, {6399.9, 6399.9, 99, 99}})
         EXPECT_EQ(&map.tileAt(at(x, y)), column < 0 ? map.outsideTile.get() : &tile(column, row)) << x << ", " << y;
-    for (int code : {0, 1, 2, 3}) {
-        map.paste(at(-10, -10), code);
-        EXPECT_EQ(map.outsideTile->kind, Rock) << code;
+}
+
+// Water refused beside rock, off the grid counting as rock; rock dries water
+// even when pasted off the grid. A point a hair before a tile's edge still
+// has the next tile as its neighbour.
+TEST_F(Map, WaterNeedsNoRockAroundItToTheGridsEdgeAndPastesOffTheGridLeaveTheOutsideRock)
+{
+    tile(2, 1).kind = Rock;
+    tile(0, 3).kind = Water;
+    for (auto [x, y, code, column, row, kind] :
+         {std::tuple{6273.0, 3200.0, Water, 98, 50, Water}, {6337.0, 3200.0, Water, 99, 50, Floor},
+          {3200.0, 6273.0, Water, 50, 98, Water}, {3200.0, 6337.0, Water, 50, 99, Floor},
+          {3200.0, 1.0, Water, 50, 0, Floor}, {1.0, 3200.0, Water, 0, 50, Floor},
+          {127.99999999999999, 100.0, Water, 1, 1, Floor}, {-10.0, 200.0, Rock, 0, 3, Floor},
+          {-10.0, 200.0, Floor, 0, 3, Floor}}) {
+        map.paste(at(x, y), code);
+        EXPECT_EQ(tile(column, row).kind, kind) << x << ", " << y << " code " << code;
+        EXPECT_EQ(map.outsideTile->kind, Rock) << x << ", " << y << " code " << code;
     }
 }
 
