@@ -34,3 +34,14 @@ bool ActorWorld::shows(double x, double y, int rgb) const
 {
     return headless::rgbAt(buffer, int(x), int(y)) == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
 }
+
+bool ActorWorld::showsOnly(BITMAP* picture, int left, int top) const
+{
+    for (int y = 0; y < buffer->h; ++y)
+        for (int x = 0; x < buffer->w; ++x) {
+            const int p = picture ? getpixel(picture, x - left, y - top) : -1;
+            if (getpixel(buffer, x, y) != (p < 0 || p == makecol(255, 0, 255) ? 0 : p))
+                return false;
+        }
+    return true;
+}

@@ -29,4 +29,8 @@ public:
     void paint(BITMAP*& slot, int w, int h, int rgb, int x = 0, int y = 0, bool whole = true);
     // Whether the back buffer shows colour rgb (0xRRGGBB) at screen point (x, y).
     bool shows(double x, double y, int rgb) const;
+    // Whether the back buffer, black before the drawing, shows the picture
+    // with its top-left corner at screen (left, top) and nothing else: none
+    // for a null picture.
+    bool showsOnly(BITMAP* picture, int left = 0, int top = 0) const;
 };
