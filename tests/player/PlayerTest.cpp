@@ -5,6 +5,7 @@
 #include <tuple>
 #include <vector>
 
+#include "core/DataFiles.h"
 #include "support/ActorWorld.h"
 #include "support/Point.h"
 
@@ -78,26 +79,39 @@ TEST_F(Player, SpeedFollowsModeAndFireThrowsEveryFifteenTicksButNotInStealthWith
         << "a flying one is not caught";
 }
 
-TEST_F(Player, ElfSpriteFollowsModeAndCooldownAndDaggersTurnTowardTheirHeading)
+// The elf's own pictures, upright (facing 0) with their pivot on the elf at
+// screen (400, 350); sneaking shows the ready-to-throw picture through a grid
+// of holes on every even row and column.
+TEST_F(Player, ElfShowsThePictureOfItsStateReadyThrowingEmptyHandedCarryingSneakingAndDead)
 {
-    const int colours[6] = {0x00ff00, 0xff0000, 0x0000ff, 0x00ffff, 0xffff80, 0x808080};
-    BITMAP** slots[6] = {&elf.frames[0], &elf.frames[1], &elf.frames[2], &elf.stealthSprite, &elf.bagSprite,
-                         &elf.deadSprite};
-    for (int k = 0; k < 6; ++k)
-        world.paint(*slots[k], 100, 130, colours[k]);
-    world.listenAt(3000, 3000);  // the elf is drawn at (400, 350)
-    for (auto [inHand, cooldown, stealth, bag, dead, k] :
-         {std::array{0, 0, 0, 0, 0, 2}, {1, 13, 0, 0, 0, 1}, {1, 12, 0, 0, 0, 2}, {1, 6, 0, 0, 0, 2},
-          {1, 5, 0, 0, 0, 0}, {1, 5, 1, 0, 0, 3}, {1, 5, 1, 1, 0, 4}, {1, 5, 1, 1, 1, 5}}) {
+    world.listenAt(3000, 3000);
+    for (auto [inHand, cooldown, stealth, bag, dead, file] :
+         {std::tuple{1, 5, 0, 0, 0, DataFile::Elf0}, {1, 0, 0, 0, 0, DataFile::Elf0}, {1, 14, 0, 0, 0, DataFile::Elf1},
+          {1, 13, 0, 0, 0, DataFile::Elf1}, {1, 12, 0, 0, 0, DataFile::Elf2}, {1, 6, 0, 0, 0, DataFile::Elf2},
+          {0, 0, 0, 0, 0, DataFile::Elf2}, {0, 14, 0, 0, 0, DataFile::Elf2}, {1, 13, 1, 0, 0, DataFile::Elf2},
+          {0, 5, 1, 1, 0, DataFile::ElfBag}, {1, 5, 1, 1, 1, DataFile::ElfDead}}) {
         set.inHandCount = inHand;
         elf.throwCooldown = cooldown;
         elf.stealthHeld = stealth;
         elf.carryingBag = bag;
         elf.dead = dead;
+        clear_to_color(world.buffer, 0);
         elf.draw(*world.view);
-        EXPECT_TRUE(world.shows(400, 350, colours[k])) << "cooldown " << cooldown << " mode " << stealth << bag << dead;
+        BITMAP* picture = loadPicture(file, nullptr);
+        for (int y = 0; y < picture->h && stealth && !bag; ++y)
+            for (int x = 0; x < picture->w; ++x)
+                putpixel(picture, x, y, x % 2 && y % 2 ? getpixel(picture, x, y) : makecol(255, 0, 255));
+        EXPECT_TRUE(world.showsOnly(picture, 400 - 50, 350 - 110)) << "cooldown " << cooldown << ", " << inHand
+                                                                   << " in hand, mode " << stealth << bag << dead;
+        destroy_bitmap(picture);
     }
-    world.paint(set.sprite, 32, 32, 0xffffff, 16, 2, false);  // tip 14 px above the pivot (16, 16)
+}
+
+// The dagger's tip 14 px above its pivot (16, 16).
+TEST_F(Player, DaggersAreDrawnTurnedToTheirHeading)
+{
+    world.listenAt(3000, 3000);
+    world.paint(set.sprite, 32, 32, 0xffffff, 16, 2, false);
     set.state[0] = set.state[1] = Lying;
     set.heading[0] = 60;
     set.heading[1] = -90;
