@@ -5,14 +5,12 @@
 #include <tuple>
 #include <vector>
 
+#include "core/DataFiles.h"
 #include "support/ActorWorld.h"
 #include "support/Headless.h"
 #include "support/Point.h"
 
 namespace {
-constexpr int Print[3] = {0xffff00, 0x00ffff, 0x0000ff};
-constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
-
 // The elf at (1000, 1000), drawn at screen (400, 350); world points are
 // checked on screen through shows(). play() runs whole game ticks.
 struct Perception : testing::Test {
@@ -166,37 +164,72 @@ TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgai
     EXPECT_EQ(world.sound->playedCount[WaterStep], world.sound->playedCount[FirstDebrisStep + 3]);
 }
 
-// Whole pictures in one colour each, drawn over the elf facing 0 (looking
-// toward -y from its eye point 60 px below): what lies behind shows only close.
-TEST_F(Perception, PrintsFadeByAgeOrkFramesFollowTheAttackTimerAndBothShowBehindTheElfOnlyClose)
+// The ork's own pictures, drawn upright with their pivot at screen (400, 350):
+// an ork walking up the screen by its attack timer, and the corpse.
+TEST_F(Perception, AnOrkShowsItsArmRaisedFrom12SwingingFrom6AtRestBelowAndDeadItsCorpse)
 {
-    for (int k = 0; k < 3; ++k) {
-        world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
-        world.paint(horde.orkSprites[k], 100, 110, Frame[k]);
-    }
-    world.paint(horde.bloodSprite, 34, 26, 0xff0000);
-    world.placeOrk(0, 1000, 1000);
-    world.elf->update();
-    for (auto [age, bloody, y, colour] :
-         {std::array{91, 0, 1000, Print[0]}, {90, 0, 1000, Print[1]}, {61, 0, 1000, Print[1]}, {60, 0, 1000, Print[2]},
-          {31, 0, 1000, Print[2]}, {30, 0, 1000, 0}, {31, 1, 1000, 0xff0000}, {30, 1, 1000, 0},
-          {100, 0, 1089, Print[0]}, {100, 0, 1090, 0}}) {
+    for (auto [timer, health, file] :
+         {std::tuple{17, 2, DataFile::Ork1}, {12, 1, DataFile::Ork1}, {11, 2, DataFile::Ork2}, {6, 2, DataFile::Ork2},
+          {5, 2, DataFile::Ork0}, {0, 1, DataFile::Ork0}, {12, 0, DataFile::OrkDead}, {0, -3, DataFile::OrkDead}}) {
+        walker(1000, 1000, health);
+        horde.target[0]->y = 0;
+        horde.attackTimer[0] = timer;
         clear_to_color(world.buffer, 0);
-        const int j = 1 + age % 2;  // both feet
-        horde.footprintPos[0][j]->copyFrom(at(1000, y));
+        horde.drawOrk(*world.view, 0);
+        BITMAP* picture = loadPicture(file, nullptr);
+        EXPECT_TRUE(world.showsOnly(picture, 400 - 50, 350 - 100)) << "attack timer " << timer << ", health " << health;
+        destroy_bitmap(picture);
+    }
+}
+
+// Prints by age, a wounded ork's bloody whatever their age, gone from 30 on;
+// turned upright, with every other print the other foot, flipped.
+TEST_F(Perception, PrintsFadeInThreePicturesByAgeBloodyOnesStayBloodyAndAllGoAt30)
+{
+    horde.health[0] = 2;
+    for (auto [age, bloody, j, file] :
+         {std::tuple{120, 0, 1, DataFile::Footprint0}, {91, 0, 1, DataFile::Footprint0}, {90, 0, 1, DataFile::Footprint1},
+          {61, 0, 1, DataFile::Footprint1}, {60, 0, 1, DataFile::Footprint2}, {31, 0, 1, DataFile::Footprint2},
+          {30, 0, 1, DataFile::Count}, {31, 1, 1, DataFile::Blood}, {120, 1, 1, DataFile::Blood},
+          {30, 1, 1, DataFile::Count}, {100, 0, 2, DataFile::Footprint0}}) {
+        horde.footprintPos[0][j]->copyFrom(at(1000, 1000));
+        horde.footprintHeading[0][j] = 90 * 360 / 256.0;
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
-        horde.drawFootprints(*world.view);
-        EXPECT_TRUE(shows(1000, y, colour)) << "age " << age << " bloody " << bloody << " at y " << y;
-        horde.footprintAge[0][j] = 0;
-    }
-    for (auto [y, timer, colour] : {std::array{1000, 12, Frame[1]}, {1000, 11, Frame[2]}, {1000, 6, Frame[2]},
-                                    {1000, 5, Frame[0]}, {1119, 5, Frame[0]}, {1120, 5, 0}}) {
         clear_to_color(world.buffer, 0);
-        world.placeOrk(0, 1000, y);
-        horde.attackTimer[0] = timer;
-        horde.drawOrks(*world.view);
-        EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y << ", attack timer " << timer;
+        horde.drawFootprint(*world.view, 0, j);
+        BITMAP* picture = file == DataFile::Count ? nullptr : loadPicture(file, nullptr);
+        BITMAP* flipped = picture ? create_bitmap(picture->w, picture->h) : nullptr;
+        if (flipped) {
+            clear_to_color(flipped, makecol(255, 0, 255));
+            j % 2 ? draw_sprite(flipped, picture, 0, 0) : draw_sprite_v_flip(flipped, picture, 0, 0);
+        }
+        EXPECT_TRUE(world.showsOnly(flipped, 400 - 17, 350 - 13)) << "age " << age << ", bloody " << bloody << ", print " << j;
+        destroy_bitmap(picture);
+        destroy_bitmap(flipped);
+    }
+}
+
+// Facing 0 the elf looks up the screen from its eye 60 px below it, 450 px
+// and 60 more; orks within 120 px and prints within 90 show even behind it.
+TEST_F(Perception, TheElfSeesOrksAndPrintsUpTo510PxFromItsEyeInItsConeAndCloseOnesAllAround)
+{
+    world.elf->update();
+    const double Edge = 35 * M_PI / 180;
+    for (auto [print, x, y, health, seen] :
+         {std::tuple{false, 1000.0, 550.0, 2, true}, {false, 1000.0, 549.0, 2, false},
+          {false, 1000 + 300 * std::sin(Edge - 1e-4), 1060 - 300 * std::cos(Edge - 1e-4), 2, true},
+          {false, 1000 + 300 * std::sin(Edge + 1e-4), 1060 - 300 * std::cos(Edge + 1e-4), 2, false},
+          {false, 1000.0, 1119.0, 2, true}, {false, 1000.0, 1120.0, 2, false}, {false, 1000.0, 1400.0, 0, true},
+          {true, 1000.0, 550.0, 2, true}, {true, 1000.0, 549.0, 2, false}, {true, 1000.0, 1089.0, 2, true},
+          {true, 1000.0, 1090.0, 2, false}}) {
+        walker(print ? 5000 : x, print ? 5000 : y, health);
+        horde.footprintPos[0][1]->copyFrom(at(x, y));
+        horde.footprintAge[0][1] = print ? 100 : 0;
+        world.listenAt(x, y);
+        clear_to_color(world.buffer, 0);
+        print ? horde.drawFootprints(*world.view) : horde.drawOrks(*world.view);
+        EXPECT_EQ(!world.showsOnly(nullptr), seen) << (print ? "print" : "ork") << " at " << x << ", " << y;
     }
 }
 
