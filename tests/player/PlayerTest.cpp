@@ -26,11 +26,13 @@ struct Player : testing::Test {
 };
 }
 
-TEST_F(Player, SpeedFollowsModeAndFireThrowsEveryFifteenTicksButNotInStealthWithTheBagOrEmptyHanded)
+// Pixels per tick along each axis; opposite keys cancel but still make the
+// step diagonal.
+TEST_F(Player, TheElfRunsAtTwentyCarriesAtSixteenAndSneaksAtSixSlowerOnDiagonals)
 {
     for (auto [keys, stealth, bag, dx, dy] :
          {std::tuple{"WD", 0, 0, 14, -14}, {"W", 0, 0, 0, -20}, {"WSD", 0, 0, 14, 0}, {"W", 1, 0, 0, -6},
-          {"WD", 1, 0, 4, -4}, {"A", 0, 1, -16, 0}, {"SA", 0, 1, -12, 12}}) {
+          {"WD", 1, 0, 4, -4}, {"A", 0, 1, -16, 0}, {"SA", 0, 1, -12, 12}, {"WSAD", 1, 1, 0, 0}}) {
         world.placeElf(1000, 1000);
         elf.moveUp = std::strchr(keys, 'W');
         elf.moveDown = std::strchr(keys, 'S');
@@ -41,12 +43,19 @@ TEST_F(Player, SpeedFollowsModeAndFireThrowsEveryFifteenTicksButNotInStealthWith
         elf.update();
         EXPECT_EQ(elf.position->distance(at(1000 + dx, 1000 + dy)), 0) << keys << stealth << bag;
     }
-    elf.moveUp = elf.moveDown = elf.moveLeft = elf.moveRight = elf.stealthHeld = elf.carryingBag = false;
-    world.map->tiles[15][15].kind = Rock;  // the probes are the orks': one case shows the elf's reach
+}
+
+// Rock 14 px above the elf after its step: pushed out by its body radius, not the orks' 15.
+TEST_F(Player, RockPushesTheElfBackTwentyPixels)
+{
+    world.map->tiles[15][15].kind = Rock;
     world.placeElf(1000, 1034);
     elf.update();
     EXPECT_EQ(elf.position->y, 1054);
-    world.placeElf(3000, 3000);
+}
+
+TEST_F(Player, FireThrowsTowardTheCursorAtOnceAndEveryFifteenTicksButNotWhileSneakingOrCarrying)
+{
     for (bool* mode : {&elf.stealthHeld, &elf.carryingBag}) {
         *mode = true;
         EXPECT_EQ(throwsWhileHeld(20), 0);
@@ -59,24 +68,26 @@ TEST_F(Player, SpeedFollowsModeAndFireThrowsEveryFifteenTicksButNotInStealthWith
     EXPECT_EQ(throwsWhileHeld(1), 1);
     EXPECT_EQ(throwsWhileHeld(200), 8);
     EXPECT_EQ(elf.throwCooldown, 9) << "an empty hand still waits: the last try was 5 ticks ago";
+}
 
-    // Two lying within 45 px and beyond, and one flown within reach.
+// Two lying within 45 px and beyond, and one flown within reach; the dead
+// elf does nothing at all, its daggers hang where they are.
+TEST_F(Player, LyingDaggersCloserThan45ComeBackToTheLivingElfsHandFlyingOnesDoNot)
+{
     for (auto [i, x, y, state] :
          {std::tuple{0, 3044.9, 3000.0, Lying}, {1, 3045.0, 3000.0, Lying}, {2, 3000.0, 3025.0, Flying}}) {
         set.state[i] = state;
         set.life[i] = 5;
-        set.heading[i] = 0;
         set.position[i]->copyFrom(at(x, y));
     }
-    elf.dead = true;  // does nothing at all
-    elf.moveUp = true;
+    elf.dead = elf.moveUp = elf.fireHeld = true;
     elf.update();
     EXPECT_EQ(elf.position->y, 3000);
-    EXPECT_EQ(set.state[0], Lying);
+    EXPECT_EQ(std::vector<int>(set.state, set.state + 4), (std::vector<int>{Lying, Lying, Flying, InHand}));
+    EXPECT_EQ(set.position[2]->y, 3025);
     elf.dead = elf.moveUp = elf.fireHeld = false;
     elf.update();
-    EXPECT_EQ(std::vector<int>(set.state, set.state + 3), (std::vector<int>{InHand, Lying, Flying}))
-        << "a flying one is not caught";
+    EXPECT_EQ(std::vector<int>(set.state, set.state + 3), (std::vector<int>{InHand, Lying, Flying}));
 }
 
 // The elf's own pictures, upright (facing 0) with their pivot on the elf at
