@@ -26,6 +26,7 @@ struct Map : testing::Test {
         headless::releaseInput();
         map.width = 40;
         map.height = 30;
+        view.origin->copyFrom(at(0, 0));
     }
     Tile& tile(int column, int row) { return map.tiles[column][row]; }
     // maps/seg<number>.txt: 100 cells of one code, with exceptions as {cell, code}.
@@ -44,11 +45,11 @@ struct Map : testing::Test {
                 count += t.visibility != Unreachable;
         return count;
     }
-    // One editor step with the mouse over tile (column, row) at origin (0, 0).
+    // One editor step aiming at tile (column, row) at origin (0, 0).
     void edit(int column, int row, int buttons, std::initializer_list<int> heldKeys = {})
     {
-        mouse_x = column * 64 + 64;  // the aim sits 32 px up and left of the mouse
-        mouse_y = row * 64 + 64;
+        mouse_x = column * 64 + 32;  // the aim sits 32 px up and left of the mouse: on the tile's corner
+        mouse_y = row * 64 + 32;
         mouse_b = buttons;
         for (int k : heldKeys)
             key[k] = 1;
@@ -157,23 +158,57 @@ TEST_F(Map, WaterNeedsNoRockAroundItToTheGridsEdgeAndPastesOffTheGridLeaveTheOut
     }
 }
 
-TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysScroll)
+// The left button paints water, the right rock and Space floor, on the tile
+// at the aim, 32 px up and left of the mouse.
+TEST_F(Map, TheEditorPaintsWaterRockAndFloorOnTheTileAtTheAim)
 {
-    view.origin->copyFrom(at(0, 0));
-    tile(3, 3).kind = tile(4, 2).kind = Water;
-    // Rock dries its eight neighbours only (buttons 0: just look); water beside
-    // rock, even diagonally or beyond the edge, is refused; two tiles away it is not.
-    for (auto [column, row, buttons, kind] : {std::array<int, 4>{2, 2, 2, Rock}, {3, 3, 0, Floor}, {4, 2, 0, Water},
-                                              {3, 1, 1, Floor}, {5, 1, 1, Water}, {0, 5, 1, Floor}}) {
-        edit(column, row, buttons);
-        EXPECT_EQ(tile(column, row).kind, kind) << column << "," << row;
+    for (auto [buttons, held, kind] : {std::tuple{1, 0, Water}, {2, 0, Rock}, {0, KEY_SPACE, Floor}}) {  // 0: no key
+        edit(5, 5, buttons, {held});
+        EXPECT_EQ(tile(5, 5).kind, kind) << "buttons " << buttons;
+        EXPECT_EQ(tile(4, 4).kind, Floor);
     }
-    edit(2, 2, 0, {KEY_SPACE});
-    EXPECT_EQ(tile(2, 2).kind, Floor);
-    for (auto keys : {std::initializer_list<int>{KEY_A, KEY_S}, {KEY_A, KEY_S}, {KEY_D}, {KEY_W}})
-        edit(0, 0, 0, keys);
-    EXPECT_EQ(view.origin->x, -36);
-    EXPECT_EQ(view.origin->y, 36);
+}
+
+// 36 px a step, up to a screen beyond the grid on every side.
+TEST_F(Map, TheEditorScrollsThirtySixPixelsAStepAndStopsAScreenBeyondTheGrid)
+{
+    for (auto [x, y, held, endX, endY] :
+         {std::tuple{0.0, 0.0, KEY_A, -36.0, 0.0}, {0.0, 0.0, KEY_D, 36.0, 0.0}, {0.0, 0.0, KEY_W, 0.0, -36.0},
+          {0.0, 0.0, KEY_S, 0.0, 36.0}, {-790.0, 9.0, KEY_A, -800.0, 9.0}, {6390.0, 9.0, KEY_D, 6400.0, 9.0},
+          {9.0, -690.0, KEY_W, 9.0, -700.0}, {9.0, 6390.0, KEY_S, 9.0, 6400.0}}) {
+        view.origin->copyFrom(at(x, y));
+        edit(1, 1, 0, {held});
+        EXPECT_EQ(view.origin->distance(at(endX, endY)), 0) << x << ", " << y;
+    }
+}
+
+// Rows from the top, each from the left; the eleventh row and column are not part of it.
+TEST_F(Map, OWritesTheTopLeftTenByTenKindsARowALine)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directories("maps");
+    std::string expected;
+    for (int row = 0; row <= 10; ++row)
+        for (int column = 0; column <= 10; ++column) {
+            tile(column, row).kind = (2 * column + row) % 3;
+            if (row < 10 && column < 10)
+                expected += std::to_string((2 * column + row) % 3) + (column < 9 ? " " : "\n");
+        }
+    edit(1, 1, 0, {KEY_O});
+    std::ifstream saved("maps/seg.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), expected);
+    EXPECT_EQ(std::string(world.game->editorNotice).find("Saved "), 0u);
+}
+
+TEST_F(Map, LStampsSegmentZeroWithItsCornerOnTileFiveFive)
+{
+    ScratchDirectory scratch;
+    writeSegment(0, "2", {});
+    edit(1, 1, 0, {KEY_L});
+    for (int column = 4; column <= 15; ++column)
+        for (int row = 4; row <= 15; ++row)
+            EXPECT_EQ(tile(column, row).kind, column > 4 && column < 15 && row > 4 && row < 15 ? Rock : Floor)
+                << column << "," << row;
 }
 
 // Water, rock, litter and fog are placed and checked in whole frames; the
