@@ -102,39 +102,35 @@ TEST_F(Perception, OrksLayPrintsTwiceACycleBloodyOnlyWhenWoundedAndEveryPrintFad
         EXPECT_EQ(horde.footprintAge[0][j], age) << "slot " << j;
 }
 
-TEST_F(Perception, SurvivorsGrowKeenerAsOrksDie)
+// The ork at (1000, 1200) walks up the screen; the elf stands `distance`
+// away, `off` degrees off its way. As orks die the survivors see farther and
+// wider and strike sooner; stealth, death and rock between blind them.
+TEST_F(Perception, OrksSeeTheElfToTheEdgesOfARangeAndConeThatGrowAsTheHordeThins)
 {
-    for (auto [count, dead, range, halfAngle, pause] :
-         {std::array{7, 0, 200, 20, 17}, {7, 3, 307, 41, 15}, {49, 48, 444, 68, 12}}) {
+    enum Blind { Open, Sneaking, Slain, Walled };
+    for (auto [count, dead, pause, distance, off, blind, seen] :
+         {std::tuple{7, 0, 17, 200.0, 0.0, Open, true}, {7, 0, 17, 201.0, 0.0, Open, false},
+          {7, 0, 17, 150.0, 19.99, Open, true}, {7, 0, 17, 150.0, 20.01, Open, false},
+          {7, 3, 15, 307.0, 0.0, Open, true}, {7, 3, 15, 308.0, 0.0, Open, false},
+          {7, 3, 15, 150.0, 40.99, Open, true}, {7, 3, 15, 150.0, 41.01, Open, false},
+          {49, 48, 12, 444.0, 0.0, Open, true}, {49, 48, 12, 445.0, 0.0, Open, false},
+          {49, 48, 12, 150.0, 67.99, Open, true}, {49, 48, 12, 150.0, 68.01, Open, false},
+          {7, 0, 17, 150.0, 0.0, Sneaking, false}, {7, 0, 17, 150.0, 0.0, Slain, false}, {7, 0, 17, 150.0, 0.0, Walled, false}}) {
         horde.count = count;
         for (int i = 0; i < count; ++i)
-            horde.health[i] = i < dead ? 0 : 2;
+            horde.health[i] = i < count - dead ? 2 : 0;
         horde.update();
-        EXPECT_EQ(horde.sightRange, range) << count << " orks, " << dead << " dead";
-        EXPECT_EQ(horde.sightHalfAngle, halfAngle);
-        EXPECT_EQ(horde.attackPause, pause);
-    }
-}
-
-// The ork at (1000, 1200) walks up the screen; the elf stands `distance` away,
-// `off` degrees off its way.
-TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoStealthIsHeld)
-{
-    for (auto [distance, off, stealth, health, rock, seen] :
-         {std::tuple{150.0, 0.0, 0, 2, 0, true}, {200.1, 0.0, 0, 2, 0, false}, {150.0, 20.1, 0, 2, 0, false},
-          {150.0, 0.0, 1, 2, 0, false}, {150.0, 0.0, 0, 0, 0, false}, {150.0, 0.0, 0, 2, 1, false}}) {
+        EXPECT_EQ(horde.attackPause, pause) << count << " orks, " << dead << " dead";
         world.placeOrk(0, 1000, 1200);
         horde.target[0]->y = 0;
-        horde.health[0] = health;
+        horde.health[0] = blind == Slain ? 0 : 2;
         horde.chargeTimer[0] = 0;
-        horde.sightRange = 200;
-        horde.sightHalfAngle = 20;
-        mouse_b = stealth ? 2 : 0;
-        tile(15, 17).kind = rock ? Rock : Floor;  // across the line between them
+        mouse_b = blind == Sneaking ? 2 : 0;
+        tile(15, 17).kind = blind == Walled ? Rock : Floor;  // across the line between them
         const double rad = off * M_PI / 180;
         world.placeElf(1000 + distance * std::sin(rad), 1200 - distance * std::cos(rad));
         horde.perceive(0);
-        EXPECT_EQ(horde.chargeTimer[0], seen ? 15 : 0) << distance << " px, " << off << " degrees off";
+        EXPECT_EQ(horde.chargeTimer[0], seen ? 15 : 0) << distance << " px, " << off << " degrees off, " << dead << " dead";
         EXPECT_EQ(horde.target[0]->distance(*world.elf->position) == 0, seen);
     }
 }
