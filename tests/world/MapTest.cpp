@@ -13,8 +13,6 @@
 #include "support/ScratchDirectory.h"
 
 namespace {
-constexpr int Mark = 0xc8a028;
-
 // Open floor all over, with extents of 40 x 30 tiles.
 struct Map : testing::Test {
     ActorWorld world;
@@ -209,21 +207,4 @@ TEST_F(Map, LStampsSegmentZeroWithItsCornerOnTileFiveFive)
         for (int row = 4; row <= 15; ++row)
             EXPECT_EQ(tile(column, row).kind, column > 4 && column < 15 && row > 4 && row < 15 ? Rock : Floor)
                 << column << "," << row;
-}
-
-// Water, rock, litter and fog are placed and checked in whole frames; the
-// dirt is checked here under an origin that is no multiple of its 128 px.
-TEST_F(Map, DirtRepeatsEvery128PixelsFromTheWorldOriginAndOversizedWaterSitsOnItsTileUnderAnyOrigin)
-{
-    world.paint(map.dirt, 128, 128, Mark, 40, 40, false);
-    view.origin->copyFrom(at(-10, 5));
-    map.drawGround(view);
-    for (auto [x, y] : {std::array{-54 + 128 + 38, -5 + 38}, {-54 + 256 + 38, -5 + 128 + 38}}) {
-        EXPECT_TRUE(world.shows(x, y, Mark)) << x << "," << y;
-        EXPECT_FALSE(world.shows(x - 1, y - 1, Mark)) << x << "," << y;
-    }
-    world.paint(map.water, 200, 200, Mark, 40, 40, false);  // oversized: drawn one picture at a time
-    tile(2, 1).kind = Water;  // its corner on screen at (138, 59), its picture 32 px up and left
-    map.drawWaterAndRock(view);
-    EXPECT_TRUE(world.shows(106 + 40, 27 + 40, Mark));
 }
