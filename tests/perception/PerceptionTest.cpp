@@ -37,7 +37,6 @@ struct Perception : testing::Test {
         horde.target[0]->y += 4000;
         horde.health[0] = health;
     }
-    bool shows(double x, double y, int rgb) { return world.shows(x - 600, y - 650, rgb); }
     void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
     {
         for (auto& column : world.map->tiles)

@@ -13,14 +13,3 @@ TEST(Vector, AnglesRunFromStraightDownTowardPlusXAndAPointSeenFromItselfLiesAtZe
                                {10.0, 15.0, -180.0000329}})
         EXPECT_NEAR(at(x, y).angleFrom(at(10, 20)), angle, 1e-7) << x << ", " << y;
 }
-
-// Turning by an angle raises the angle seen from the origin by as much.
-TEST(Vector, RotatingRaisesTheAngle)
-{
-    for (auto [x, y, degrees, turnedX, turnedY] :
-         {std::tuple{0.0, 1.0, 90.0, 1.0, 0.0}, {1.0, 0.0, 90.0, 0.0, -1.0}, {3.0, 4.0, -36.8699044, 0.0, 5.0}}) {
-        Vector v = at(x, y);
-        v.rotate(degrees);
-        EXPECT_NEAR(v.distance(at(turnedX, turnedY)), 0, 1e-6) << x << ", " << y << " by " << degrees;
-    }
-}
