@@ -17,16 +17,10 @@ constexpr double EntranceXY = (20 + entrance::PointOffset) * TileMap::TileSize; 
 struct GameTest : testing::Test {
     GameTest() { headless::releaseInput(); }
 
-    void tickWith(int heldKey)
-    {
-        key[heldKey] = 1;
-        game->update();
-        key[heldKey] = 0;
-    }
     // A small level whose orks are dead and far away, so a scenario is about the elf alone.
     void startQuietSmallLevel()
     {
-        tickWith(KEY_F1);
+        game->startLevel(0);
         for (int i = 0; i < game->orks->count; ++i) {
             game->orks->health[i] = 0;
             game->orks->pos[i]->x = game->orks->pos[i]->y = 10;
@@ -235,22 +229,6 @@ TEST_F(GameTest, TheDeadSeeTheBannerAndTheCrosshairSitsCentredThirtyTwoPixelsUpA
     EXPECT_GT(share(Black, 0, 7, 800, 8), 0.05) << "the level keys";
     EXPECT_GT(share(Black, 324, 22, 152, 8), 0.2) << "the respawn line";
     EXPECT_EQ(share(Black, 0, 22, 324, 10) + share(Black, 476, 22, 324, 10), 0.0);
-}
-
-TEST_F(GameTest, OnlySpaceRevivesTheDeadElfAtTheEntranceCountingADeathAndTheDeadKeepTheirFacing)
-{
-    startQuietSmallLevel();
-    game->elf->dead = true;
-    game->elf->facing = 12.5;
-    game->elf->position->x -= 100;
-    mouse_x = 300;
-    game->update();
-    EXPECT_TRUE(game->elf->dead) << "nothing but Space respawns";
-    EXPECT_EQ(game->elf->facing, 12.5) << "the dead keep their facing";
-    tickWith(KEY_SPACE);
-    EXPECT_EQ(game->elf->position->x, EntranceXY) << "back at the entrance";
-    tickWith(KEY_SPACE);
-    EXPECT_EQ(game->deaths, 1) << "one death counted, and Space does nothing while alive";
 }
 
 // The panel covers (90, 90) to (710, 610), its picture at the right.

@@ -56,28 +56,6 @@ struct Perception : testing::Test {
 };
 }
 
-TEST_F(Perception, OrksWalkSixPixelsChargeTwentyFourStandWhileWindingUpAndLieStillWhenDead)
-{
-    // Two ticks each: a charge or a wind-up of one tick, then walking.
-    for (auto [charge, attack, health, moved] : {std::array{0, 0, 2, 12}, {1, 0, 2, 30}, {0, 1, 2, 6}, {0, 0, 0, 0}}) {
-        walker(1000, 1000, health);
-        horde.chargeTimer[0] = charge;
-        horde.attackTimer[0] = attack;
-        horde.update();
-        horde.update();
-        EXPECT_EQ(horde.pos[0]->y, 1000 + moved) << charge << attack << health;
-    }
-    EXPECT_EQ(horde.stepTimer[0], 3) << "a corpse's step is held";
-    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
-    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1030, 1000, 1045},
-                                                       std::array{17, 14, 1074, 970, 1059, 985}}) {
-        tile(column, row).kind = Rock;
-        world.placeOrk(0, x, y);
-        horde.update();
-        EXPECT_EQ(horde.pos[0]->distance(at(pushedX, pushedY)), 0) << x << ", " << y;
-    }
-}
-
 // Prints at steps 16 and 8 of the 17-tick cycle, into a ring of 15 slots.
 TEST_F(Perception, OrksLayPrintsTwiceACycleBloodyOnlyWhenWoundedAndEveryPrintFadesEvenACorpses)
 {

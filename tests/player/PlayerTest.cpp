@@ -44,13 +44,16 @@ TEST_F(Player, TheElfRunsAtTwentyCarriesAtSixteenAndSneaksAtSixSlowerOnDiagonals
     }
 }
 
-// Rock 14 px above the elf after its step: pushed out by its body radius, not the orks' 15.
-TEST_F(Player, RockPushesTheElfBackTwentyPixels)
+// Pushed out by its body radius from rock that only the north probe reaches,
+// then from a corner that only the north-east probe reaches.
+TEST_F(Player, RockPushesTheElfBackTwentyPixelsAwayFromTheProbeInIt)
 {
-    world.map->tiles[15][15].kind = Rock;
-    world.placeElf(1000, 1034);
-    elf.update();
-    EXPECT_EQ(elf.position->y, 1054);
+    for (auto [column, row, x, y, pushedX, pushedY] : {std::tuple{15, 15, 1000, 1034, 1000, 1054}, {17, 14, 1069, 975, 1049, 995}}) {
+        world.map->tiles[column][row].kind = Rock;
+        world.placeElf(x, y);
+        elf.update();
+        EXPECT_EQ(elf.position->distance(at(pushedX, pushedY)), 0) << x << ", " << y;
+    }
 }
 
 TEST_F(Player, FireThrowsTowardTheCursorAtOnceAndEveryFifteenTicksButNotWhileSneakingOrCarrying)
