@@ -1,6 +1,5 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cstring>
 #include <tuple>
 #include <vector>
@@ -13,15 +12,6 @@ struct Player : testing::Test {
     ActorWorld world;
     Elf& elf = *world.elf;
     DaggerSet& set = *world.elf->daggers;
-
-    int throwsWhileHeld(int ticks)
-    {
-        const int before = set.inHandCount;
-        elf.fireHeld = true;
-        for (int t = 0; t < ticks; ++t)
-            elf.update();
-        return before - set.inHandCount;
-    }
 };
 }
 
@@ -54,22 +44,6 @@ TEST_F(Player, RockPushesTheElfBackTwentyPixelsAwayFromTheProbeInIt)
         elf.update();
         EXPECT_EQ(elf.position->distance(at(pushedX, pushedY)), 0) << x << ", " << y;
     }
-}
-
-TEST_F(Player, FireThrowsTowardTheCursorAtOnceAndEveryFifteenTicksButNotWhileSneakingOrCarrying)
-{
-    for (bool* mode : {&elf.stealthHeld, &elf.carryingBag}) {
-        *mode = true;
-        EXPECT_EQ(throwsWhileHeld(20), 0);
-        *mode = false;
-    }
-    elf.facing = 90;  // the cursor lies to the left
-    EXPECT_EQ(throwsWhileHeld(1), 1);
-    EXPECT_NEAR(set.position[0]->distance(at(3000 - 50, 3000)), 0, 1e-3);
-    EXPECT_EQ(throwsWhileHeld(14), 0);
-    EXPECT_EQ(throwsWhileHeld(1), 1);
-    EXPECT_EQ(throwsWhileHeld(200), 8);
-    EXPECT_EQ(elf.throwCooldown, 9) << "an empty hand still waits: the last try was 5 ticks ago";
 }
 
 // Two lying within 45 px and beyond, and one flown within reach; the dead
