@@ -24,6 +24,8 @@ Damage field(size_t at, uint32_t value, int width = 4, const char* tag = "")
     };
 }
 
+const Damage OneCodeShort = [](std::string& b) { b.erase(b.rfind(' ')); };
+
 struct Case {
     const char* file;            // as the game names it
     std::vector<Damage> damage;  // none removes the file
@@ -34,8 +36,8 @@ const Case Cases[] = {
     {"textures//rock.bmp", {}, "Missing data file: %"},
     {"maps//seg7.txt", {}, "Missing data file: %"},
     // The first and the last of the ten, one code short.
-    {"maps//seg0.txt", {[](std::string& b) { b = b.substr(0, b.rfind(' ')); }}, "Bad segment file: % (needs 100 tile codes)"},
-    {"maps//seg9.txt", {[](std::string& b) { b = b.substr(0, b.rfind(' ')) + " two"; }}, "Bad segment file: % (needs 100 tile codes)"},
+    {"maps//seg0.txt", {OneCodeShort}, "Bad segment file: % (needs 100 tile codes)"},
+    {"maps//seg9.txt", {OneCodeShort, [](std::string& b) { b += " x"; }}, "Bad segment file: % (needs 100 tile codes)"},
     {"textures//Ork1.bmp", {[](std::string& b) { b.assign(300, 'Z'); }},
      "Unreadable data file: % (not a Windows bitmap)"},
     // Sizes that overflow Allegro's own computation: its loader would write past its bitmap.

@@ -144,7 +144,9 @@ TEST_F(GameTest, TheTerrainLitterAndDaggerPicturesAreTheirListedFiles)
 {
     const TileMap& map = *game->tileMap;
     std::vector<std::pair<BITMAP*, DataFile>> slots = {{map.water, DataFile::Water}, {map.rock, DataFile::Rock},
-        {map.waterFade, DataFile::WaterFade}, {map.rockFade, DataFile::RockFade}, {game->elf->daggers->sprite, DataFile::Dagger}};
+                                                       {map.waterFade, DataFile::WaterFade},
+                                                       {map.rockFade, DataFile::RockFade},
+                                                       {game->elf->daggers->sprite, DataFile::Dagger}};
     for (int kind = 0; kind < 6; ++kind)
         slots.push_back({game->debrisTable->debrisSprites[kind], nthDataFile(DataFile::Debris0, kind)});
     for (auto [slot, file] : slots) {
@@ -209,7 +211,6 @@ TEST_F(GameTest, TheHudShowsExactlyTheLivingOrksDaggersInHandAndDeathsEachAtItsP
 {
     buildOpenCave();
     game->aimPoint->x = game->aimPoint->y = 300;
-    const Screens& s = *game->screens;
     BITMAP* expected = create_bitmap(800, 32);
     for (auto [alive, count, headStep, inHand, deaths, graves] :
          {std::tuple{49, 49, 8, 10, 1, std::vector<int>{433}}, {2, 7, 50, 3, 3, {528, 471, 414}},
@@ -221,11 +222,11 @@ TEST_F(GameTest, TheHudShowsExactlyTheLivingOrksDaggersInHandAndDeathsEachAtItsP
         game->draw();
         clear_to_color(expected, makecol(255, 0, 0));
         for (int i = 0; i < alive; ++i)
-            draw_sprite(expected, s.headIcon, i * headStep, 0);
+            draw_sprite(expected, game->screens->headIcon, i * headStep, 0);
         for (int i = 0; i < inHand; ++i)
-            draw_sprite(expected, s.daggerIcon, 781 - 19 * i, 0);
+            draw_sprite(expected, game->screens->daggerIcon, 781 - 19 * i, 0);
         for (int x : graves)
-            draw_sprite(expected, s.graveIcon, x, 0);
+            draw_sprite(expected, game->screens->graveIcon, x, 0);
         EXPECT_EQ(share(0, 0, 800, 32, [&](int x, int y) { return at(x, y) == headless::rgbAt(expected, x, y); }), 1.0)
             << alive << " of " << count << " orks, " << inHand << " daggers, " << deaths << " deaths";
         EXPECT_EQ(share(headless::rgb16(255, 0, 0), 0, 32, 800, 1), 0.0) << "the strip is 32 px tall";

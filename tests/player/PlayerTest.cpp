@@ -38,7 +38,8 @@ TEST_F(Player, TheElfRunsAtTwentyCarriesAtSixteenAndSneaksAtSixSlowerOnDiagonals
 // then from a corner that only the north-east probe reaches.
 TEST_F(Player, RockPushesTheElfBackTwentyPixelsAwayFromTheProbeInIt)
 {
-    for (auto [column, row, x, y, pushedX, pushedY] : {std::tuple{15, 15, 1000, 1034, 1000, 1054}, {17, 14, 1069, 975, 1049, 995}}) {
+    for (auto [column, row, x, y, pushedX, pushedY] :
+         {std::tuple{15, 15, 1000, 1034, 1000, 1054}, {17, 14, 1069, 975, 1049, 995}}) {
         world.map->tiles[column][row].kind = Rock;
         world.placeElf(x, y);
         elf.update();

@@ -111,7 +111,8 @@ TEST(Heard, EachEventPlaysItsSampleOutToItsRangeAndNotOnePixelBeyond)
             world.placeOrk(0, 1000, 1000);
             e.make(world);
             const bool heard = e.file && beyond == 0;
-            const int played = std::accumulate(std::begin(world.sound->playedCount), std::end(world.sound->playedCount), 0);
+            const auto& counts = world.sound->playedCount;
+            const int played = std::accumulate(std::begin(counts), std::end(counts), 0);
             EXPECT_EQ(played, heard ? 1 : 0) << "sample " << e.sample << ", " << beyond << " px beyond";
             EXPECT_EQ(world.sound->playedCount[e.sample], heard ? 1 : 0) << "sample " << e.sample << ", " << beyond;
             EXPECT_TRUE(!heard || holds(world.sound->samples[e.sample], e.file)) << "sample " << e.sample;
