@@ -10,8 +10,8 @@
 #include "support/Point.h"
 
 namespace {
-// The elf at (1000, 1000), drawn at screen (400, 350); world points are
-// checked on screen through shows(). play() runs whole game ticks.
+// The elf at (1000, 1000), drawn at screen (400, 350), in a level of 40 x 40
+// tiles. play() runs whole game ticks.
 struct Perception : testing::Test {
     ActorWorld world;
     OrkHorde& horde = *world.horde;
@@ -24,7 +24,7 @@ struct Perception : testing::Test {
         world.listenAt(1000, 1000);
         world.game->bagPosition->copyFrom(at(5000, 5000));
         world.game->screens->state = Playing;
-        world.map->width = world.map->height = 40;  // its middle at (1280, 1280)
+        world.map->width = world.map->height = 40;
     }
     void play(int ticks = 1)
     {
@@ -45,11 +45,11 @@ struct Perception : testing::Test {
         horde.footprintIndex[0] = 4;
         horde.footprintPos[0][4]->copyFrom(at(x - dx, y - dy));
     }
-    void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
+    void fill(int32_t kind)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, visibility, debris};
+                tile = Tile{kind, Unseen, -1};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
@@ -161,7 +161,6 @@ TEST_F(Perception, AnOrkShowsItsArmRaisedFrom12SwingingFrom6AtRestBelowAndDeadIt
 // turned upright, with every other print the other foot, flipped.
 TEST_F(Perception, PrintsFadeInThreePicturesByAgeBloodyOnesStayBloodyAndAllGoAt30)
 {
-    horde.health[0] = 2;
     for (auto [age, bloody, j, file] :
          {std::tuple{120, 0, 1, DataFile::Footprint0}, {91, 0, 1, DataFile::Footprint0}, {30, 0, 1, DataFile::Count},
           {90, 0, 1, DataFile::Footprint1}, {61, 0, 1, DataFile::Footprint1}, {60, 0, 1, DataFile::Footprint2},
@@ -182,11 +181,11 @@ TEST_F(Perception, PrintsFadeInThreePicturesByAgeBloodyOnesStayBloodyAndAllGoAt3
 TEST_F(Perception, TheElfSeesOrksAndPrintsUpTo510PxFromItsEyeInItsConeAndCloseOnesAllAround)
 {
     world.elf->update();
-    const double Edge = 35 * M_PI / 180;
+    const double edge = 35 * M_PI / 180;
     for (auto [print, x, y, health, seen] :
          {std::tuple{false, 1000.0, 550.0, 2, true}, {false, 1000.0, 549.0, 2, false},
-          {false, 1000 + 300 * std::sin(Edge - 1e-4), 1060 - 300 * std::cos(Edge - 1e-4), 2, true},
-          {false, 1000 + 300 * std::sin(Edge + 1e-4), 1060 - 300 * std::cos(Edge + 1e-4), 2, false},
+          {false, 1000 + 300 * std::sin(edge - 1e-4), 1060 - 300 * std::cos(edge - 1e-4), 2, true},
+          {false, 1000 + 300 * std::sin(edge + 1e-4), 1060 - 300 * std::cos(edge + 1e-4), 2, false},
           {false, 1000.0, 1119.0, 2, true}, {false, 1000.0, 1120.0, 2, false}, {false, 1000.0, 1400.0, 0, true},
           {true, 1000.0, 550.0, 2, true}, {true, 1000.0, 549.0, 2, false}, {true, 1000.0, 1089.0, 2, true},
           {true, 1000.0, 1090.0, 2, false}}) {
@@ -201,8 +200,8 @@ TEST_F(Perception, TheElfSeesOrksAndPrintsUpTo510PxFromItsEyeInItsConeAndCloseOn
 }
 
 // As far past the ork as its newest print lies behind it, then whole tiles
-// off: -10 to +9, turned round to lean toward the middle when the ork is
-// short of it.
+// off: -10 to +9, turned round to lean toward the middle (1280, 1280) when
+// the ork is short of it.
 TEST_F(Perception, ANewWanderTargetLiesStraightOnPastTheNewestPrintAndWholeTilesOffLeaningTowardTheMiddle)
 {
     for (auto [x, y, lowestX, lowestY] : {std::tuple{1279.0, 1280.0, -9, -10}, {1280.0, 1279.0, -10, -9}}) {

@@ -68,7 +68,7 @@ TEST_F(Player, LyingDaggersCloserThan45ComeBackToTheLivingElfsHandFlyingOnesDoNo
 }
 
 // The elf's own pictures, upright (facing 0) with their pivot on the elf at
-// screen (400, 350); sneaking shows the ready-to-throw picture through a grid
+// screen (400, 350); sneaking shows the empty-handed picture through a grid
 // of holes on every even row and column.
 TEST_F(Player, ElfShowsThePictureOfItsStateReadyThrowingEmptyHandedCarryingSneakingAndDead)
 {

@@ -25,14 +25,6 @@ struct Map : testing::Test {
         view.origin->copyFrom(at(0, 0));
     }
     Tile& tile(int column, int row) { return map.tiles[column][row]; }
-    // maps/seg<number>.txt: 100 cells of one code.
-    void writeSegment(int number, const char* code)
-    {
-        std::filesystem::create_directories("maps");
-        std::ofstream file("maps/seg" + std::to_string(number) + ".txt");
-        for (int cell = 0; cell < 100; ++cell)
-            file << code << (cell % 10 == 9 ? "\n" : " ");
-    }
     // One editor step aiming at tile (column, row) at origin (0, 0).
     void edit(int column, int row, int buttons, std::initializer_list<int> heldKeys = {})
     {
@@ -64,9 +56,9 @@ TEST_F(Map, LevelsOpenBothEntranceSquaresAndLitterOnlyFloorWithEveryKind)
     EXPECT_EQ(kinds, (std::set<int>{-1, 0, 1, 2, 3, 4, 5}));
 }
 
-TEST_F(Map, OffTheGridIsRockWherePastesLeaveNoTrace)
+// Zero and beyond are off the grid, as is NaN.
+TEST_F(Map, TileAtGivesTheRockOutsideForPointsOffTheGrid)
 {
-    // Zero and beyond are off the grid, as is NaN.
     for (auto [x, y, column, row] : {std::tuple{0.0, 100.0, -1, 0}, {100.0, 0.0, -1, 0}, {6400.0, 10.0, -1, 0},
                                      {10.0, 6400.0, -1, 0}, {-1.0, 10.0, -1, 0}, {NAN, 1.0, -1, 0}, {0.5, 0.5, 0, 0},
                                      {63.9, 64.0, 0, 1}, {6399.9, 6399.9, 99, 99}})
@@ -134,13 +126,19 @@ TEST_F(Map, OWritesTheTopLeftTenByTenKindsARowALine)
     EXPECT_EQ(std::string(world.game->editorNotice).find("Saved "), 0u);
 }
 
-TEST_F(Map, LStampsSegmentZeroWithItsCornerOnTileFiveFive)
+// Segment 0 holds rock on and above its diagonal and an unknown code, which
+// stamps nothing, below it.
+TEST_F(Map, LStampsSegmentZeroRowByRowWithItsCornerOnTileFiveFive)
 {
     ScratchDirectory scratch;
-    writeSegment(0, "2");
+    std::filesystem::create_directories("maps");
+    std::ofstream segment("maps/seg0.txt");
+    for (int cell = 0; cell < 100; ++cell)
+        segment << (cell % 10 >= cell / 10 ? "2" : "7") << (cell % 10 == 9 ? "\n" : " ");
+    segment.close();
     edit(1, 1, 0, {KEY_L});
     for (int column = 4; column <= 15; ++column)
         for (int row = 4; row <= 15; ++row)
-            EXPECT_EQ(tile(column, row).kind, column > 4 && column < 15 && row > 4 && row < 15 ? Rock : Floor)
+            EXPECT_EQ(tile(column, row).kind, column > 4 && row > 4 && column < 15 && column >= row ? Rock : Floor)
                 << column << "," << row;
 }
