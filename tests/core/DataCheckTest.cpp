@@ -25,6 +25,8 @@ Damage field(size_t at, uint32_t value, int width = 4, const char* tag = "")
     };
 }
 
+const Damage OneCodeShort = [](std::string& b) { b.erase(b.rfind(' ')); };
+
 struct Case {
     const char* file;            // as the game names it
     std::vector<Damage> damage;  // none removes the file
@@ -37,7 +39,9 @@ const Case Cases[] = {
     {"maps//seg7.txt", {}, "Missing data file: %"},
     {"sounds/bone.wav", {}, "Unreadable data file: % (Is a directory)", true},
     {"maps//seg2.txt", {}, "Unreadable data file: % (Is a directory)", true},
-    {"maps//seg3.txt", {[](std::string& b) { b = "2 2 2 two\n"; }}, "Bad segment file: % (needs 100 tile codes)"},
+    // The first and the last of the ten, one code short.
+    {"maps//seg0.txt", {OneCodeShort}, "Bad segment file: % (needs 100 tile codes)"},
+    {"maps//seg9.txt", {OneCodeShort, [](std::string& b) { b += " x"; }}, "Bad segment file: % (needs 100 tile codes)"},
     {"textures//Ork1.bmp", {[](std::string& b) { b.assign(300, 'Z'); }},
      "Unreadable data file: % (not a Windows bitmap)"},
     // Sizes that overflow Allegro's own computation: its loader would write past its bitmap.

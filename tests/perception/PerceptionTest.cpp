@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
-#include <array>
 #include <cmath>
+#include <set>
 #include <tuple>
 #include <vector>
 
@@ -10,11 +10,8 @@
 #include "support/Point.h"
 
 namespace {
-constexpr int Print[3] = {0xffff00, 0x00ffff, 0x0000ff};
-constexpr int Frame[3] = {0x00ff00, 0xff8000, 0x8000ff};
-
-// The elf at (1000, 1000), drawn at screen (400, 350); world points are
-// checked on screen through shows(). play() runs whole game ticks.
+// The elf at (1000, 1000), drawn at screen (400, 350), in a level of 40 x 40
+// tiles. play() runs whole game ticks.
 struct Perception : testing::Test {
     ActorWorld world;
     OrkHorde& horde = *world.horde;
@@ -27,6 +24,7 @@ struct Perception : testing::Test {
         world.listenAt(1000, 1000);
         world.game->bagPosition->copyFrom(at(5000, 5000));
         world.game->screens->state = Playing;
+        world.map->width = world.map->height = 40;
     }
     void play(int ticks = 1)
     {
@@ -40,37 +38,21 @@ struct Perception : testing::Test {
         horde.target[0]->y += 4000;
         horde.health[0] = health;
     }
-    bool shows(double x, double y, int rgb) { return world.shows(x - 600, y - 650, rgb); }
-    void fill(int32_t kind, int32_t visibility = Unseen, int32_t debris = -1)
+    // Ork 0 at (x, y), its newest print (dx, dy) behind it.
+    void orkWithPrint(double x, double y, double dx, double dy)
+    {
+        world.placeOrk(0, x, y);
+        horde.footprintIndex[0] = 4;
+        horde.footprintPos[0][4]->copyFrom(at(x - dx, y - dy));
+    }
+    void fill(int32_t kind)
     {
         for (auto& column : world.map->tiles)
             for (Tile& tile : column)
-                tile = Tile{kind, visibility, debris};
+                tile = Tile{kind, Unseen, -1};
     }
     Tile& tile(int column, int row) { return world.map->tiles[column][row]; }
 };
-}
-
-TEST_F(Perception, OrksWalkSixPixelsChargeTwentyFourStandWhileWindingUpAndLieStillWhenDead)
-{
-    // Two ticks each: a charge or a wind-up of one tick, then walking.
-    for (auto [charge, attack, health, moved] : {std::array{0, 0, 2, 12}, {1, 0, 2, 30}, {0, 1, 2, 6}, {0, 0, 0, 0}}) {
-        walker(1000, 1000, health);
-        horde.chargeTimer[0] = charge;
-        horde.attackTimer[0] = attack;
-        horde.update();
-        horde.update();
-        EXPECT_EQ(horde.pos[0]->y, 1000 + moved) << charge << attack << health;
-    }
-    EXPECT_EQ(horde.stepTimer[0], 3) << "a corpse's step is held";
-    // Rock reached only by the north probe, then a corner only the north-east probe reaches.
-    for (auto [column, row, x, y, pushedX, pushedY] : {std::array{15, 15, 1000, 1030, 1000, 1045},
-                                                       std::array{17, 14, 1074, 970, 1059, 985}}) {
-        tile(column, row).kind = Rock;
-        world.placeOrk(0, x, y);
-        horde.update();
-        EXPECT_EQ(horde.pos[0]->distance(at(pushedX, pushedY)), 0) << x << ", " << y;
-    }
 }
 
 // Prints at steps 16 and 8 of the 17-tick cycle, into a ring of 15 slots.
@@ -104,48 +86,43 @@ TEST_F(Perception, OrksLayPrintsTwiceACycleBloodyOnlyWhenWoundedAndEveryPrintFad
         EXPECT_EQ(horde.footprintAge[0][j], age) << "slot " << j;
 }
 
-TEST_F(Perception, SurvivorsGrowKeenerAsOrksDie)
+// The ork at (1000, 1200) walks up the screen; the elf stands `distance`
+// away, `off` degrees off its way. As orks die the survivors see farther and
+// wider and strike sooner; stealth, death and rock between blind them.
+TEST_F(Perception, OrksSeeTheElfToTheEdgesOfARangeAndConeThatGrowAsTheHordeThins)
 {
-    for (auto [count, dead, range, halfAngle, pause] :
-         {std::array{7, 0, 200, 20, 17}, {7, 3, 307, 41, 15}, {49, 48, 444, 68, 12}}) {
+    enum Blind { Open, Sneaking, Slain, Walled };
+    for (auto [count, dead, pause, distance, off, blind, seen] :
+         {std::tuple{7, 0, 17, 200.0, 0.0, Open, true}, {7, 0, 17, 201.0, 0.0, Open, false},
+          {7, 0, 17, 150.0, 19.99, Open, true}, {7, 0, 17, 150.0, 20.01, Open, false},
+          {7, 3, 15, 307.0, 0.0, Open, true}, {7, 3, 15, 308.0, 0.0, Open, false},
+          {7, 3, 15, 150.0, 40.99, Open, true}, {7, 3, 15, 150.0, 41.01, Open, false},
+          {49, 48, 12, 444.0, 0.0, Open, true}, {49, 48, 12, 445.0, 0.0, Open, false},
+          {49, 48, 12, 150.0, 67.99, Open, true}, {49, 48, 12, 150.0, 68.01, Open, false},
+          {7, 0, 17, 150.0, 0.0, Sneaking, false}, {7, 0, 17, 150.0, 0.0, Slain, false},
+          {7, 0, 17, 150.0, 0.0, Walled, false}}) {
         horde.count = count;
         for (int i = 0; i < count; ++i)
-            horde.health[i] = i < dead ? 0 : 2;
+            horde.health[i] = i < count - dead ? 2 : 0;
         horde.update();
-        EXPECT_EQ(horde.sightRange, range) << count << " orks, " << dead << " dead";
-        EXPECT_EQ(horde.sightHalfAngle, halfAngle);
-        EXPECT_EQ(horde.attackPause, pause);
-    }
-}
-
-// The ork at (1000, 1200) walks up the screen; the elf stands `distance` away,
-// `off` degrees off its way.
-TEST_F(Perception, OrksSeeTheElfOnlyWithinRangeAndConeInTheOpenAliveAndWhileNoStealthIsHeld)
-{
-    for (auto [distance, off, stealth, health, rock, seen] :
-         {std::tuple{150.0, 0.0, 0, 2, 0, true}, {200.1, 0.0, 0, 2, 0, false}, {150.0, 20.1, 0, 2, 0, false},
-          {150.0, 0.0, 1, 2, 0, false}, {150.0, 0.0, 0, 0, 0, false}, {150.0, 0.0, 0, 2, 1, false}}) {
+        EXPECT_EQ(horde.attackPause, pause) << count << " orks, " << dead << " dead";
         world.placeOrk(0, 1000, 1200);
         horde.target[0]->y = 0;
-        horde.health[0] = health;
+        horde.health[0] = blind == Slain ? 0 : 2;
         horde.chargeTimer[0] = 0;
-        horde.sightRange = 200;
-        horde.sightHalfAngle = 20;
-        mouse_b = stealth ? 2 : 0;
-        tile(15, 17).kind = rock ? Rock : Floor;  // across the line between them
+        mouse_b = blind == Sneaking ? 2 : 0;
+        tile(15, 17).kind = blind == Walled ? Rock : Floor;  // across the line between them
         const double rad = off * M_PI / 180;
         world.placeElf(1000 + distance * std::sin(rad), 1200 - distance * std::cos(rad));
         horde.perceive(0);
-        EXPECT_EQ(horde.chargeTimer[0], seen ? 15 : 0) << distance << " px, " << off << " degrees off";
+        EXPECT_EQ(horde.chargeTimer[0], seen ? 15 : 0) << distance << " px, " << off << " degrees, " << dead << " dead";
         EXPECT_EQ(horde.target[0]->distance(*world.elf->position) == 0, seen);
     }
 }
 
 // Stealth is held throughout: it does not hide the elf from a close ork.
-// The ground is water under litter, where every step is heard twice.
 TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgainBelow3)
 {
-    fill(Water, Unseen, 3);
     world.placeOrk(0, 1000, 1100);
     mouse_b = 2;
     play();
@@ -162,53 +139,136 @@ TEST_F(Perception, OrksWithin100WindUpStandAndStrikeSevenTicksLaterAndWindUpAgai
     EXPECT_EQ(horde.attackTimer[0], 3);
     play();
     EXPECT_EQ(horde.attackTimer[0], 17) << "and again at the dead elf";
-    EXPECT_GT(world.sound->playedCount[WaterStep], 0);
-    EXPECT_EQ(world.sound->playedCount[WaterStep], world.sound->playedCount[FirstDebrisStep + 3]);
 }
 
-// Whole pictures in one colour each, drawn over the elf facing 0 (looking
-// toward -y from its eye point below it): what lies behind shows only close.
-TEST_F(Perception, PrintsFadeByAgeOrkFramesFollowTheAttackTimerAndBothShowBehindTheElfOnlyClose)
+// The ork's own pictures, drawn upright with their pivot at screen (400, 350):
+// an ork walking up the screen by its attack timer, and the corpse.
+TEST_F(Perception, AnOrkShowsItsArmRaisedFrom12SwingingFrom6AtRestBelowAndDeadItsCorpse)
 {
-    for (int k = 0; k < 3; ++k) {
-        world.paint(horde.footprintSprites[k], 34, 26, Print[k]);
-        world.paint(horde.orkSprites[k], 100, 110, Frame[k]);
-    }
-    world.paint(horde.bloodSprite, 34, 26, 0xff0000);
-    world.placeOrk(0, 1000, 1000);
-    world.elf->update();
-    for (auto [age, bloody, y, colour] :
-         {std::array{91, 0, 1000, Print[0]}, {90, 0, 1000, Print[1]}, {61, 0, 1000, Print[1]}, {60, 0, 1000, Print[2]},
-          {31, 0, 1000, Print[2]}, {30, 0, 1000, 0}, {31, 1, 1000, 0xff0000}, {30, 1, 1000, 0},
-          {100, 0, 1089, Print[0]}, {100, 0, 1090, 0}}) {
+    for (auto [timer, health, file] :
+         {std::tuple{17, 2, DataFile::Ork1}, {12, 1, DataFile::Ork1}, {11, 2, DataFile::Ork2}, {6, 2, DataFile::Ork2},
+          {5, 2, DataFile::Ork0}, {0, 1, DataFile::Ork0}, {12, 0, DataFile::OrkDead}, {0, -3, DataFile::OrkDead}}) {
+        walker(1000, 1000, health);
+        horde.target[0]->y = 0;
+        horde.attackTimer[0] = timer;
         clear_to_color(world.buffer, 0);
-        const int j = 1 + age % 2;  // both feet
-        horde.footprintPos[0][j]->copyFrom(at(1000, y));
+        horde.drawOrk(*world.view, 0);
+        EXPECT_TRUE(world.showsOnly(file, 400, 350)) << "attack timer " << timer << ", health " << health;
+    }
+}
+
+// Prints by age, a wounded ork's bloody whatever their age, gone from 30 on;
+// turned upright, with every other print the other foot, flipped.
+TEST_F(Perception, PrintsFadeInThreePicturesByAgeBloodyOnesStayBloodyAndAllGoAt30)
+{
+    for (auto [age, bloody, j, file] :
+         {std::tuple{120, 0, 1, DataFile::Footprint0}, {91, 0, 1, DataFile::Footprint0}, {30, 0, 1, DataFile::Count},
+          {90, 0, 1, DataFile::Footprint1}, {61, 0, 1, DataFile::Footprint1}, {60, 0, 1, DataFile::Footprint2},
+          {31, 0, 1, DataFile::Footprint2}, {31, 1, 1, DataFile::Blood}, {120, 1, 1, DataFile::Blood},
+          {30, 1, 1, DataFile::Count}, {100, 0, 2, DataFile::Footprint0}}) {
+        horde.footprintPos[0][j]->copyFrom(at(1000, 1000));
+        horde.footprintHeading[0][j] = 90 * 360 / 256.0;
         horde.footprintAge[0][j] = age;
         horde.footprintBloody[0][j] = bloody;
-        horde.drawFootprints(*world.view);
-        EXPECT_TRUE(shows(1000, y, colour)) << "age " << age << " bloody " << bloody << " at y " << y;
-        horde.footprintAge[0][j] = 0;
-    }
-    for (auto [y, timer, colour] : {std::array{1000, 12, Frame[1]}, {1000, 11, Frame[2]}, {1000, 6, Frame[2]},
-                                    {1000, 5, Frame[0]}, {1119, 5, Frame[0]}, {1120, 5, 0}}) {
         clear_to_color(world.buffer, 0);
-        world.placeOrk(0, 1000, y);
-        horde.attackTimer[0] = timer;
-        horde.drawOrks(*world.view);
-        EXPECT_TRUE(shows(1000, y, colour)) << "ork at y " << y << ", attack timer " << timer;
+        horde.drawFootprint(*world.view, 0, j);
+        EXPECT_TRUE(world.showsOnly(file, 400, 350, j % 2 == 0)) << "age " << age << ", bloody " << bloody;
     }
 }
 
-TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdgesAreOnIt)
+// Facing 0 the elf looks up the screen from its eye 60 px below it, 450 px
+// and 60 more; orks within 120 px and prints within 90 show even behind it.
+TEST_F(Perception, TheElfSeesOrksAndPrintsUpTo510PxFromItsEyeInItsConeAndCloseOnesAllAround)
 {
-    // Facing -90 the cone opens toward +x; facing 0 it looks up the screen, where (30, -40) lies acos(0.8) off.
-    const double edge = std::acos(0.8) * 57.29579;
-    for (auto [x, y, facing, half, inside] :
-         {std::tuple{100.0, 0.0, -90.0, 10.0, true}, {100.001, 0.0, -90.0, 10.0, false},
-          {-50.0, 0.0, -90.0, 10.0, false}, {30.0, -40.0, 0.0, edge, false}, {-30.0, -40.0, 0.0, edge, false},
-          {-30.0, -40.0, 0.0, edge + 1e-9, true}})
-        EXPECT_EQ(sight.inCone(at(0, 0), at(x, y), facing, 100, half), inside) << x << ", " << y;
+    world.elf->update();
+    const double edge = 35 * M_PI / 180;
+    for (auto [print, x, y, health, seen] :
+         {std::tuple{false, 1000.0, 550.0, 2, true}, {false, 1000.0, 549.0, 2, false},
+          {false, 1000 + 300 * std::sin(edge - 1e-4), 1060 - 300 * std::cos(edge - 1e-4), 2, true},
+          {false, 1000 + 300 * std::sin(edge + 1e-4), 1060 - 300 * std::cos(edge + 1e-4), 2, false},
+          {false, 1000.0, 1119.0, 2, true}, {false, 1000.0, 1120.0, 2, false}, {false, 1000.0, 1400.0, 0, true},
+          {true, 1000.0, 550.0, 2, true}, {true, 1000.0, 549.0, 2, false}, {true, 1000.0, 1089.0, 2, true},
+          {true, 1000.0, 1090.0, 2, false}}) {
+        walker(print ? 5000 : x, print ? 5000 : y, health);
+        horde.footprintPos[0][1]->copyFrom(at(x, y));
+        horde.footprintAge[0][1] = print ? 100 : 0;
+        world.listenAt(x, y);
+        clear_to_color(world.buffer, 0);
+        print ? horde.drawFootprints(*world.view) : horde.drawOrks(*world.view);
+        EXPECT_EQ(!world.showsOnly(DataFile::Count), seen) << (print ? "print" : "ork") << " at " << x << ", " << y;
+    }
+}
+
+// As far past the ork as its newest print lies behind it, then whole tiles
+// off: -10 to +9, turned round to lean toward the middle (1280, 1280) when
+// the ork is short of it.
+TEST_F(Perception, ANewWanderTargetLiesStraightOnPastTheNewestPrintAndWholeTilesOffLeaningTowardTheMiddle)
+{
+    for (auto [x, y, lowestX, lowestY] : {std::tuple{1279.0, 1280.0, -9, -10}, {1280.0, 1279.0, -10, -9}}) {
+        std::set<int> tilesX, tilesY;
+        for (int draw = 0; draw < 400; ++draw) {
+            orkWithPrint(x, y, 100, 30);
+            horde.pickWanderTarget(0);
+            const double offX = (horde.target[0]->x - x - 100) / 64, offY = (horde.target[0]->y - y - 30) / 64;
+            ASSERT_TRUE(offX == int(offX) && offY == int(offY)) << offX << ", " << offY;
+            tilesX.insert(int(offX));
+            tilesY.insert(int(offY));
+        }
+        EXPECT_EQ(tilesX.size() + tilesY.size(), 40u) << x << ", " << y;
+        EXPECT_EQ(std::pair(*tilesX.begin(), *tilesY.begin()), std::pair(lowestX, lowestY)) << x << ", " << y;
+    }
+}
+
+// Rock every third column, unreachable ground every third row: after a few
+// misses in a row the ork stands.
+TEST_F(Perception, WanderTargetsFallOnlyOnReachableOpenGroundAndAfterMissesTheOrkStands)
+{
+    for (int column = 0; column < 100; ++column)
+        for (int row = 0; row < 100; ++row)
+            tile(column, row) = Tile{column % 3 ? Floor : Rock, row % 3 ? Unseen : Unreachable, -1};
+    int stood = 0;
+    for (int draw = 0; draw < 300; ++draw) {
+        orkWithPrint(1000, 1000, 0, 0);
+        horde.pickWanderTarget(0);
+        const Tile& aim = world.map->tileAt(*horde.target[0]);
+        const bool standing = horde.target[0]->distance(*horde.pos[0]) == 0;
+        stood += standing;
+        EXPECT_TRUE(standing || (aim.kind != Rock && aim.visibility != Unreachable));
+    }
+    EXPECT_GT(stood, 0);
+}
+
+// Closer than 60 px, but not on the same spot, one ork a tick is moved out to
+// 60 px from the other, the active slots in turn.
+TEST_F(Perception, CloseOrksArePushedApartToSixtyPixelsOneATickInTurn)
+{
+    horde.count = 2;
+    for (auto [gap, after] : {std::pair{59.9, 60.0}, {60.0, 60.0}, {0.09, 0.09}, {0.11, 60.0}})
+        for (int mover : {1, 0}) {
+            world.placeOrk(0, 1000, 1000);
+            world.placeOrk(1, 1000 + gap, 1000);
+            horde.separationIndex = 1 - mover;
+            horde.update();
+            EXPECT_NEAR(horde.pos[0]->distance(*horde.pos[1]), after, 1e-9) << gap << " px, ork " << mover << " moving";
+            EXPECT_EQ(horde.pos[1 - mover]->x, mover ? 1000 : 1000 + gap);
+        }
+}
+
+// Measured before the tick's step; stuck is checked when the step timer wraps.
+TEST_F(Perception, AnOrkRetargetsWithin40PxOfItsTargetOrStuckWithin60PxOfItsNewestPrint)
+{
+    for (auto [toTarget, fromPrint, retargets] :
+         {std::tuple{39.9, 500.0, true}, {40.0, 500.0, false}, {500.0, 59.9, true}, {500.0, 60.0, false}}) {
+        orkWithPrint(1000, 1000, 0, fromPrint - 6);  // 6 px of walking later
+        horde.target[0]->y += toTarget;
+        horde.stepTimer[0] = 0;
+        horde.update();
+        EXPECT_EQ(horde.target[0]->distance(at(1000, 1000 + toTarget)) > 0, retargets) << toTarget << ", " << fromPrint;
+    }
+}
+
+TEST_F(Perception, SightNeedsRockOnBothRaysBeyond100PxToBeBlockedAndTheScreenEdgesAreOnIt)
+{
     // Straight down: no step is taken below 100 px, and the sight ends at 600 px.
     for (auto [kind, y, blocked] : {std::tuple{Rock, 3299.9, false}, {Rock, 3300.0, false}, {Rock, 3300.1, true},
                                     {Floor, 3800.0, false}, {Floor, 3800.1, true}}) {
@@ -224,23 +284,4 @@ TEST_F(Perception, ConesExcludeTheirEdgeRaysNeedRockOnBothSidesAndTheScreenEdges
     for (auto [x, y, on] : {std::tuple{100.0, 200.0, true}, {900.0, 900.0, true}, {99.9, 500.0, false},
                             {900.1, 500.0, false}, {500.0, 199.9, false}, {500.0, 900.1, false}})
         EXPECT_EQ(world.view->isOnScreen(at(x, y)), on) << x << ", " << y;
-}
-
-TEST_F(Perception, RevealSamplesHalfATileOffTheViewerAndMarksWhatIsCloseEvenOutsideTheCone)
-{
-    fill(Floor);
-    sight.reveal(at(640, 640), 0, 2000, 181);
-    // Samples sit at 640 + 32 + 64 i: within 600 px that is columns 1 to 18
-    // along the viewer's row.
-    EXPECT_EQ(tile(0, 10).visibility, Unseen);
-    EXPECT_EQ(tile(1, 10).visibility, InSight);
-    EXPECT_EQ(tile(19, 10).visibility, Unseen);
-    fill(Floor);
-    tile(10, 9).visibility = Seen;
-    tile(9, 10).visibility = Unreachable;
-    sight.reveal(at(640, 640), 180, 600, 0);  // a closed cone still shows the samples within 64 px
-    EXPECT_EQ(tile(9, 9).visibility, InSight);
-    EXPECT_EQ(tile(10, 11).visibility, Unseen);
-    EXPECT_EQ(tile(10, 9).visibility, InSight);
-    EXPECT_EQ(tile(9, 10).visibility, Unreachable);
 }

@@ -39,3 +39,19 @@ bool ActorWorld::shows(double x, double y, int rgb) const
 {
     return headless::rgbAt(buffer, int(x), int(y)) == headless::rgb16(rgb >> 16, (rgb >> 8) & 255, rgb & 255);
 }
+
+bool ActorWorld::showsOnly(DataFile file, int x, int y, bool flipped, bool pierced) const
+{
+    BITMAP* picture = file == DataFile::Count ? nullptr : loadPicture(file, nullptr);
+    const int left = picture ? x - pivotOf(file).x : 0, top = picture ? y - pivotOf(file).y : 0;
+    bool same = true;
+    for (int v = 0; v < buffer->h && same; ++v)
+        for (int u = 0; u < buffer->w && same; ++u) {
+            const int px = u - left, py = flipped && picture ? picture->h - 1 - (v - top) : v - top;
+            const int p = picture && !(pierced && (px % 2 == 0 || py % 2 == 0)) ? getpixel(picture, px, py) : -1;
+            same = getpixel(buffer, u, v) == (p < 0 || p == makecol(255, 0, 255) ? 0 : p);
+        }
+    if (picture)
+        destroy_bitmap(picture);
+    return same;
+}

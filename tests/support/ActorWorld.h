@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/DataFiles.h"
 #include "core/Game.h"
 #include "support/Point.h"
 
@@ -31,4 +32,9 @@ public:
     void paint(OwnedBitmap& slot, int w, int h, int rgb, int x = 0, int y = 0, bool whole = true);
     // Whether the back buffer shows colour rgb (0xRRGGBB) at screen point (x, y).
     bool shows(double x, double y, int rgb) const;
+    // Whether the back buffer, black before the drawing, shows the listed
+    // picture upright with its pivot at screen (x, y) and nothing else:
+    // flipped top to bottom, or pierced on every even row and column, if
+    // asked; DataFile::Count for nothing at all.
+    bool showsOnly(DataFile file, int x = 0, int y = 0, bool flipped = false, bool pierced = false) const;
 };

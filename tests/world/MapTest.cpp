@@ -29,6 +29,7 @@ struct Map : testing::Test {
         headless::releaseInput();
         map.width = 40;
         map.height = 30;
+        view.origin->copyFrom(at(0, 0));
     }
     Tile& tile(int column, int row) { return map.tiles[column][row]; }
     // Segment file `number`: 100 cells of one code, with exceptions as {cell, code}.
@@ -39,19 +40,11 @@ struct Map : testing::Test {
         for (int cell = 0; cell < 100; ++cell)
             file << (exceptions.count(cell) ? exceptions[cell] : code) << (cell % 10 == 9 ? "\n" : " ");
     }
-    int marked()
-    {
-        int count = 0;
-        for (const auto& column : map.tiles)
-            for (const Tile& t : column)
-                count += t.visibility != Unreachable;
-        return count;
-    }
-    // One editor step with the mouse over tile (column, row) at origin (0, 0).
+    // One editor step aiming at tile (column, row) at origin (0, 0).
     void edit(int column, int row, int buttons, std::initializer_list<int> heldKeys = {})
     {
-        mouse_x = column * TileMap::TileSize + TileMap::TileSize / 2 + AimOffset;  // the aim on the tile's centre
-        mouse_y = row * TileMap::TileSize + TileMap::TileSize / 2 + AimOffset;
+        mouse_x = column * 64 + 32;  // the aim sits 32 px up and left of the mouse: on the tile's corner
+        mouse_y = row * 64 + 32;
         mouse_b = buttons;
         for (int k : heldKeys)
             key[k] = 1;
@@ -59,35 +52,6 @@ struct Map : testing::Test {
         headless::releaseInput();
     }
 };
-}
-
-// Zero cells stamp floor three times in four, one draw each; codes beyond 32
-// and 64 bits would wrap to rock (2) if read into a machine word.
-TEST_F(Map, SegmentCodesPaintRowByRowFromTheWrappedCornerByThePasteRuleAndOthersPaintNothing)
-{
-    ScratchDirectory scratch;
-    writeSegment(0, "0", {});
-    writeSegment(1, "7", {{0, "2"}, {1, "1"}, {2, "4294967298"}, {3, "-18446744073709551614"}, {20, "1"}, {31, "2"},
-                          {99, "0"}});
-    for (int x = 10; x < 20; ++x)
-        for (int y = 20; y < 30; ++y)
-            tile(x, y).kind = Rock;
-    tile(33, 5).kind = Rock;
-    std::srand(99);
-    map.loadSegment(10, 20, 0);
-    map.loadSegment(map.width + 3, 35, 1);  // lands at column 3, row 5
-    const int next = std::rand();
-    std::srand(99);
-    for (int row = 0; row < 10; ++row)
-        for (int column = 0; column < 10; ++column)
-            ASSERT_EQ(tile(10 + column, 20 + row).kind, std::rand() % 20 < 15 ? Floor : Rock) << "one draw a cell";
-    std::rand();
-    EXPECT_EQ(next, std::rand()) << "only the one zero cell of segment 1 draws";
-    for (auto [x, y, kind, why] : {std::tuple{3, 5, Rock, ""}, {4, 5, Floor, "water right after rock is refused"},
-                                   {5, 5, Floor, "huge codes stamp nothing"}, {6, 5, Floor, ""},
-                                   {3, 7, Floor, "water dried by rock stamped after it"}, {4, 8, Rock, ""},
-                                   {33, 5, Rock, "code 7 leaves the tile alone"}})
-        EXPECT_EQ(tile(x, y).kind, kind) << x << "," << y << " " << why;
 }
 
 TEST_F(Map, ASegmentFileNowShortOrMissingStampsItsLastCompleteCopySayingSoOnceUntilFixed)
@@ -114,29 +78,7 @@ TEST_F(Map, ASegmentFileNowShortOrMissingStampsItsLastCompleteCopySayingSoOnceUn
                   + " holds only 2 of 100 tile codes; the level is built from its last complete copy\n");
 }
 
-TEST_F(Map, ResetWallsTheExtentsInRockAndTheFillMarksWhatTheEntranceReachesWithinTenTilesBeyond)
-{
-    map.width = map.height = 20;
-    map.reset();
-    for (auto [x, y, kind] : {std::array{0, 5, 2}, {21, 5, 2}, {5, 21, 2}, {1, 1, 0}, {20, 20, 0}, {20, 1, 0}})
-        EXPECT_EQ(tile(x, y).kind, kind) << x << "," << y;
-    EXPECT_EQ(marked(), 0);
-    for (int i = 9; i <= 13; ++i)
-        tile(i, 9).kind = tile(i, 13).kind = tile(9, i).kind = tile(13, i).kind = Rock;
-    tile(11, 11).kind = Water;
-    map.floodFill(12, 11);
-    EXPECT_EQ(tile(13, 12).visibility, Unseen) << "the wall it touches";
-    EXPECT_EQ(tile(9, 9).visibility, Unreachable) << "corners are not edge steps";
-    EXPECT_EQ(marked(), 3 * 3 + 4 * 3);
-    map.reset();
-    for (int x = 0; x < 100; ++x)
-        tile(x, 5).kind = Floor;
-    map.floodFill(1, 1);
-    EXPECT_EQ(tile(30, 5).visibility, Unseen);
-    EXPECT_EQ(tile(31, 5).visibility, Unreachable) << "ten tiles beyond the extents at most";
-}
-
-TEST_F(Map, LevelsOpenBothEntranceSquaresClampTheirExtentsAndLitterOnlyFloorWithEveryKind)
+TEST_F(Map, LevelsOpenBothEntranceSquaresAndLitterOnlyFloorWithEveryKind)
 {
     std::srand(3);
     ASSERT_TRUE(map.build(20, 20, 15));
@@ -145,9 +87,6 @@ TEST_F(Map, LevelsOpenBothEntranceSquaresClampTheirExtentsAndLitterOnlyFloorWith
     EXPECT_EQ(tile(34, 34).kind, Rock);
     EXPECT_EQ(tile(28, 28).visibility, Unseen) << "where the elf starts";
     EXPECT_EQ(tile(31, 31).visibility, Unreachable) << "B beyond the fill's reach";
-    EXPECT_TRUE(map.build(90, 1000, 155));
-    EXPECT_EQ(map.width, 85) << "clamped so that square B stays on the grid";
-    EXPECT_EQ(map.height, 85);
     world.game->startLevel(2);
     std::set<int> kinds;  // litter on anything but floor counts as 100
     for (const auto& column : map.tiles)
@@ -156,36 +95,43 @@ TEST_F(Map, LevelsOpenBothEntranceSquaresClampTheirExtentsAndLitterOnlyFloorWith
     EXPECT_EQ(kinds, (std::set<int>{-1, 0, 1, 2, 3, 4, 5}));
 }
 
-TEST_F(Map, OffTheGridIsRockWherePastesLeaveNoTrace)
+// Zero and beyond are off the grid, as is NaN.
+TEST_F(Map, TileAtGivesTheRockOutsideForPointsOffTheGrid)
 {
-    // Zero and beyond are off the grid, as is NaN.
     for (auto [x, y, column, row] : {std::tuple{0.0, 100.0, -1, 0}, {100.0, 0.0, -1, 0}, {6400.0, 10.0, -1, 0},
                                      {10.0, 6400.0, -1, 0}, {-1.0, 10.0, -1, 0}, {NAN, 1.0, -1, 0}, {0.5, 0.5, 0, 0},
                                      {63.9, 64.0, 0, 1}, {6399.9, 6399.9, 99, 99}})
         EXPECT_EQ(&map.tileAt(at(x, y)), column < 0 ? map.outsideTile.get() : &tile(column, row)) << x << ", " << y;
-    for (int code : {0, 1, 2, 3}) {
-        map.paste(at(-10, -10), code);
-        EXPECT_EQ(map.outsideTile->kind, Rock) << code;
+}
+
+// Water refused beside rock, off the grid counting as rock; rock dries water
+// even when pasted off the grid. A point a hair before a tile's edge still
+// has the next tile as its neighbour.
+TEST_F(Map, WaterNeedsNoRockAroundItToTheGridsEdgeAndPastesOffTheGridLeaveTheOutsideRock)
+{
+    tile(2, 1).kind = Rock;
+    tile(0, 3).kind = Water;
+    for (auto [x, y, code, column, row, kind] :
+         {std::tuple{6273.0, 3200.0, Water, 98, 50, Water}, {6337.0, 3200.0, Water, 99, 50, Floor},
+          {3200.0, 6273.0, Water, 50, 98, Water}, {3200.0, 6337.0, Water, 50, 99, Floor},
+          {3200.0, 1.0, Water, 50, 0, Floor}, {1.0, 3200.0, Water, 0, 50, Floor},
+          {127.99999999999999, 100.0, Water, 1, 1, Floor}, {-10.0, 200.0, Rock, 0, 3, Floor},
+          {-10.0, 200.0, Floor, 0, 3, Floor}}) {
+        map.paste(at(x, y), code);
+        EXPECT_EQ(tile(column, row).kind, kind) << x << ", " << y << " code " << code;
+        EXPECT_EQ(map.outsideTile->kind, Rock) << x << ", " << y << " code " << code;
     }
 }
 
-TEST_F(Map, TheEditorPaintsWaterNeverBesideRockRockDriesItsNeighboursAndTheKeysScroll)
+// The left button paints water, the right rock and Space floor, on the tile
+// at the aim, 32 px up and left of the mouse.
+TEST_F(Map, TheEditorPaintsWaterRockAndFloorOnTheTileAtTheAim)
 {
-    view.origin->copyFrom(at(0, 0));
-    tile(3, 3).kind = tile(4, 2).kind = Water;
-    // Rock dries its eight neighbours only (buttons 0: just look); water beside
-    // rock, even diagonally or beyond the edge, is refused; two tiles away it is not.
-    for (auto [column, row, buttons, kind] : {std::array<int, 4>{2, 2, 2, Rock}, {3, 3, 0, Floor}, {4, 2, 0, Water},
-                                              {3, 1, 1, Floor}, {5, 1, 1, Water}, {0, 5, 1, Floor}}) {
-        edit(column, row, buttons);
-        EXPECT_EQ(tile(column, row).kind, kind) << column << "," << row;
+    for (auto [buttons, held, kind] : {std::tuple{1, 0, Water}, {2, 0, Rock}, {0, KEY_SPACE, Floor}}) {  // 0: no key
+        edit(5, 5, buttons, {held});
+        EXPECT_EQ(tile(5, 5).kind, kind) << "buttons " << buttons;
+        EXPECT_EQ(tile(4, 4).kind, Floor);
     }
-    edit(2, 2, 0, {KEY_SPACE});
-    EXPECT_EQ(tile(2, 2).kind, Floor);
-    for (auto keys : {std::initializer_list<int>{KEY_A, KEY_S}, {KEY_A, KEY_S}, {KEY_D}, {KEY_W}})
-        edit(0, 0, 0, keys);
-    EXPECT_EQ(view.origin->x, -36);
-    EXPECT_EQ(view.origin->y, 36);
 }
 
 // Each kind's picture is a mark at its tile's middle, the ground one colour:
@@ -220,4 +166,52 @@ TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_A
     edit(0, 0, 0, {KEY_R});
     for (int cell = 0; cell < 100; ++cell)
         ASSERT_EQ(tile(cell % 10, cell / 10).kind, saved[cell]) << cell << " read back";
+}
+
+// 36 px a step, up to a screen beyond the grid on every side.
+TEST_F(Map, TheEditorScrollsThirtySixPixelsAStepAndStopsAScreenBeyondTheGrid)
+{
+    for (auto [x, y, held, endX, endY] :
+         {std::tuple{0.0, 0.0, KEY_A, -36.0, 0.0}, {0.0, 0.0, KEY_D, 36.0, 0.0}, {0.0, 0.0, KEY_W, 0.0, -36.0},
+          {0.0, 0.0, KEY_S, 0.0, 36.0}, {-790.0, 9.0, KEY_A, -800.0, 9.0}, {6390.0, 9.0, KEY_D, 6400.0, 9.0},
+          {9.0, -690.0, KEY_W, 9.0, -700.0}, {9.0, 6390.0, KEY_S, 9.0, 6400.0}}) {
+        view.origin->copyFrom(at(x, y));
+        edit(1, 1, 0, {held});
+        EXPECT_EQ(view.origin->distance(at(endX, endY)), 0) << x << ", " << y;
+    }
+}
+
+// Rows from the top, each from the left; the eleventh row and column are not part of it.
+TEST_F(Map, OWritesTheTopLeftTenByTenKindsARowALine)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directories("maps");
+    std::string expected;
+    for (int row = 0; row <= 10; ++row)
+        for (int column = 0; column <= 10; ++column) {
+            tile(column, row).kind = (2 * column + row) % 3;
+            if (row < 10 && column < 10)
+                expected += std::to_string((2 * column + row) % 3) + (column < 9 ? " " : "\n");
+        }
+    edit(1, 1, 0, {KEY_O});
+    std::ifstream saved("maps/seg.txt");
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(saved), {}), expected);
+    EXPECT_EQ(std::string(world.game->editorNotice).find("Saved "), 0u);
+}
+
+// Segment 0 holds rock on and above its diagonal and an unknown code, which
+// stamps nothing, below it.
+TEST_F(Map, LStampsSegmentZeroRowByRowWithItsCornerOnTileFiveFive)
+{
+    ScratchDirectory scratch;
+    std::filesystem::create_directories("maps");
+    std::ofstream segment("maps/seg0.txt");
+    for (int cell = 0; cell < 100; ++cell)
+        segment << (cell % 10 >= cell / 10 ? "2" : "7") << (cell % 10 == 9 ? "\n" : " ");
+    segment.close();
+    edit(1, 1, 0, {KEY_L});
+    for (int column = 4; column <= 15; ++column)
+        for (int row = 4; row <= 15; ++row)
+            EXPECT_EQ(tile(column, row).kind, column > 4 && row > 4 && column < 15 && column >= row ? Rock : Floor)
+                << column << "," << row;
 }
