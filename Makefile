@@ -54,7 +54,7 @@ SOAK_DRAW_EVERY ?= 5
 SOAK_SEED       ?= 1
 soak: test-deps
 	[ -f $(ASAN_BUILD)/tests/CTestTestfile.cmake ] || cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DORKCAVE_SANITIZE=ON
-	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps
+	cmake --build $(ASAN_BUILD) -j$(JOBS) --target orkcave_soak orkcave_maps assets
 	cd $(ASAN_BUILD)/game && ../reliability/orkcave_soak $(SOAK_TICKS) $(SOAK_DRAW_EVERY) $(SOAK_SEED)
 
 # libFuzzer, clang with ASan and UBSan, each target for FUZZ_SECONDS: the
