@@ -95,11 +95,8 @@ SoakReport runSoak(Game& game, long ticks, int drawEvery, uint32_t seed, const s
         const bool levelKey = player.play(game);
         const int wasAlive = game.orks->aliveCount;
         const int wasDeaths = game.deaths;
-        const bool wasPlaying = game.screens->state == Playing;
         game.update();
         report.ticksRun = tick + 1;
-        report.levelsStarted += levelKey;
-        report.victories += wasPlaying && game.screens->state == Victory;
         // A level key starts afresh: its changes are neither deaths nor kills.
         report.respawns += levelKey ? 0 : game.deaths - wasDeaths;
         report.orkKills += levelKey ? 0 : std::max(0, wasAlive - game.orks->aliveCount);

@@ -10,8 +10,6 @@ struct SoakReport {
     long ticksRun = 0;
     long respawns = 0;  // each after a death
     long orkKills = 0;
-    long levelsStarted = 0;  // by a level key
-    long victories = 0;
     std::string problem;  // "" when every invariant held on every tick
 };
 
