@@ -20,7 +20,7 @@ if [ "${1:-}" = --test ]; then
     libgtest-dev
     clang libclang-rt-dev
     xvfb xdotool imagemagick x11-apps openbox wmctrl libx11-dev
-    git file lintian devscripts appstream desktop-file-utils
+    git file lintian devscripts appstream desktop-file-utils valgrind
   )
 fi
 

@@ -19,7 +19,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
 {
     fuzzing::writeFile("maps/seg0.txt", data, size);
     const std::string problem = findSegmentProblem();
-    if (!problem.empty() && problem.find("maps//seg0.txt") == std::string::npos)
+    // Matched by the file's name alone: the wording and the path before it are the check's own.
+    if (!problem.empty() && problem.find("/seg0.txt") == std::string::npos)
         fuzzing::fail("the check blamed another file: " + problem);
     std::srand(1);
     TileMap map;
