@@ -14,7 +14,7 @@ bool isHighColourMemory(BITMAP* bitmap)
 
 int maskColour()
 {
-    return makecol(255, 0, 255);
+    return makecol(MaskRed, MaskGreen, MaskBlue);
 }
 
 void drawSpriteFast(BITMAP* target, BITMAP* sprite, int x, int y)

@@ -9,7 +9,9 @@
 // rectangle, several times faster. Other bitmaps get draw_sprite itself.
 void drawSpriteFast(BITMAP* target, BITMAP* sprite, int x, int y);
 
-// The colour that sprites leave out, magenta, in the current depth.
+// The colour that sprites leave out, magenta: its channels, for the pictures'
+// painter, and the colour in the current depth.
+constexpr int MaskRed = 255, MaskGreen = 0, MaskBlue = 255;
 int maskColour();
 
 // Whether a picture has no pixel in the mask colour.

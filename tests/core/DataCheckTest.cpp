@@ -35,7 +35,7 @@ struct Case {
 };
 
 const Case Cases[] = {
-    {"textures//rock.bmp", {}, "Missing data file: %"},
+    {"sounds/bone.wav", {}, "Missing data file: %"},
     {"maps//seg7.txt", {}, "Missing data file: %"},
     {"sounds/bone.wav", {}, "Unreadable data file: % (Is a directory)", true},
     {"maps//seg2.txt", {}, "Unreadable data file: % (Is a directory)", true},

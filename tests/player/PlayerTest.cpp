@@ -4,6 +4,7 @@
 #include <tuple>
 #include <vector>
 
+#include "perception/PivotSprite.h"
 #include "support/ActorWorld.h"
 #include "support/Point.h"
 
@@ -103,6 +104,7 @@ TEST_F(Player, DaggersAreDrawnTurnedToTheirHeading)
     set.draw(*world.view);
     EXPECT_TRUE(world.shows(400 - 12, 350 - 7, 0xffffff));
     EXPECT_TRUE(world.shows(6, 300, 0xffffff));
+    EXPECT_TRUE(allegroAngle(90) == itofix(-64) && allegroAngle(-180) == itofix(128)) << "-heading x 256 / 360";
 }
 
 TEST_F(Player, ThrowsTakeTheFirstDaggerInHandWhichFliesFourteenStepsAndLiesAtTheFifteenth)

@@ -49,7 +49,7 @@ bool ActorWorld::showsOnly(DataFile file, int x, int y, bool flipped, bool pierc
         for (int u = 0; u < buffer->w && same; ++u) {
             const int px = u - left, py = flipped && picture ? picture->h - 1 - (v - top) : v - top;
             const int p = picture && !(pierced && (px % 2 == 0 || py % 2 == 0)) ? getpixel(picture, px, py) : -1;
-            same = getpixel(buffer, u, v) == (p < 0 || p == makecol(255, 0, 255) ? 0 : p);
+            same = getpixel(buffer, u, v) == (p < 0 || p == maskColour() ? 0 : p);
         }
     if (picture)
         destroy_bitmap(picture);

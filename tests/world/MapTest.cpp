@@ -141,6 +141,7 @@ TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_A
     ScratchDirectory scratch;
     writeSegment(0, "0", {});  // and with it the folder the editor saves in
     world.game->startEditor();
+    EXPECT_NE(std::string(world.game->editorNotice).find("R reads it back"), std::string::npos);
     EXPECT_GE(-view.origin->y, Screens::StripHeight) << "the block starts below the HUD strip";
     EXPECT_TRUE(view.origin->x <= 0 && 640 - view.origin->x <= SCREEN_W && 640 - view.origin->y <= SCREEN_H);
     const int pictureOf[] = {0x406080, 0x2080c0, 0xa0a0a0};  // floor, water, rock
@@ -161,11 +162,15 @@ TEST_F(Map, InsideItsFrameTheEditorShowsEveryKindThatOSavesRowAndColumnZeroToo_A
             ASSERT_TRUE(world.shows(cell % 10 * 64 + 32 - x, cell / 10 * 64 + 32 - y, pictureOf[saved[cell]]))
                 << cell << " under origin " << x << ", " << y;
     }
+    EXPECT_TRUE(world.shows(30, 50, 0xffff00) && world.shows(669, 689, 0xffff00)) << "the frame's corners";
     for (int cell = 0; cell < 100; ++cell)
         tile(cell % 10, cell / 10).kind = (saved[cell] + 1) % 3;
     edit(0, 0, 0, {KEY_R});
     for (int cell = 0; cell < 100; ++cell)
         ASSERT_EQ(tile(cell % 10, cell / 10).kind, saved[cell]) << cell << " read back";
+    std::ofstream(segment::editorFileName()) << "2 2 2";
+    edit(0, 0, 0, {KEY_R});
+    EXPECT_NE(std::string(world.game->editorNotice).find(": holds only 3 of 100 tile codes"), std::string::npos);
 }
 
 // 36 px a step, up to a screen beyond the grid on every side.

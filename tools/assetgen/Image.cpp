@@ -1,6 +1,7 @@
 #include "Image.h"
 
 #include "Noise.h"
+#include "world/FastSprite.h"
 
 #include <algorithm>
 #include <cmath>
@@ -97,7 +98,7 @@ void writePicture(const Image& image, const std::string& path, Edge edge)
     for (int y = 0; y < image.height; ++y)
         for (int x = 0; x < image.width; ++x) {
             if (!covered(image, x, y, edge)) {
-                putpixel(bmp, x, y, makecol24(255, 0, 255));
+                putpixel(bmp, x, y, makecol24(MaskRed, MaskGreen, MaskBlue));
                 continue;
             }
             Color c = image.at(x, y);
