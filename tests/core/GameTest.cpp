@@ -153,6 +153,19 @@ TEST_F(GameTest, BagIsTakenCloserThanFortyNotWhileSneakingAndWinsOnlyStrictlyBey
     }
 }
 
+// Below the intro panel: the bag's picture is centred on its point, and
+// while carried it shows only in the elf's own.
+TEST_F(GameTest, TheBagLiesCentredOnItsPointUnlessTheElfCarriesIt)
+{
+    buildOpenCave();
+    putOnScreen(*game->bagPosition, 560, 660);
+    game->draw();
+    EXPECT_EQ(shown(game->bagSprite.get(), 528, 628), 1.0);
+    game->elf->carryingBag = true;
+    game->draw();
+    EXPECT_EQ(share(Ground, 528, 628, 64, 64), 1.0);
+}
+
 // The pictures no other scenario draws from their own file: terrain, litter
 // and the thrown dagger.
 TEST_F(GameTest, TheTerrainLitterAndDaggerPicturesAreTheirListedFiles)

@@ -95,15 +95,6 @@ TEST_F(Map, LevelsOpenBothEntranceSquaresAndLitterOnlyFloorWithEveryKind)
     EXPECT_EQ(kinds, (std::set<int>{-1, 0, 1, 2, 3, 4, 5}));
 }
 
-// Zero and beyond are off the grid, as is NaN.
-TEST_F(Map, TileAtGivesTheRockOutsideForPointsOffTheGrid)
-{
-    for (auto [x, y, column, row] : {std::tuple{0.0, 100.0, -1, 0}, {100.0, 0.0, -1, 0}, {6400.0, 10.0, -1, 0},
-                                     {10.0, 6400.0, -1, 0}, {-1.0, 10.0, -1, 0}, {NAN, 1.0, -1, 0}, {0.5, 0.5, 0, 0},
-                                     {63.9, 64.0, 0, 1}, {6399.9, 6399.9, 99, 99}})
-        EXPECT_EQ(&map.tileAt(at(x, y)), column < 0 ? map.outsideTile.get() : &tile(column, row)) << x << ", " << y;
-}
-
 // Water refused beside rock, off the grid counting as rock; rock dries water
 // even when pasted off the grid. A point a hair before a tile's edge still
 // has the next tile as its neighbour.
