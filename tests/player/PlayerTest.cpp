@@ -104,7 +104,7 @@ TEST_F(Player, DaggersAreDrawnTurnedToTheirHeading)
     set.draw(*world.view);
     EXPECT_TRUE(world.shows(400 - 12, 350 - 7, 0xffffff));
     EXPECT_TRUE(world.shows(6, 300, 0xffffff));
-    EXPECT_TRUE(allegroAngle(90) == itofix(-64) && allegroAngle(-180) == itofix(128)) << "-heading x 256 / 360";
+    EXPECT_TRUE(fixtof(allegroAngle(90)) == -64 && fixtof(allegroAngle(-180)) == 128) << "-heading x 256 / 360";
 }
 
 TEST_F(Player, ThrowsTakeTheFirstDaggerInHandWhichFliesFourteenStepsAndLiesAtTheFifteenth)
