@@ -1,33 +1,17 @@
 #include "world/SegmentCheck.h"
 
-#include <cerrno>
-#include <cstdio>
-
 #include "core/DataPath.h"
 #include "world/SegmentFile.h"
 
 namespace {
-bool holdsAllCodes(std::FILE* file)
-{
-    int32_t code = 0;
-    for (int i = 0; i < segment::CodeCount; ++i)
-        if (!segment::readCode(file, code))
-            return false;
-    return true;
-}
-
 std::string checkSegmentFile(int32_t number)
 {
-    std::string name = segment::fileName(number);
-    std::FILE* file = std::fopen(name.c_str(), "r");
-    if (!file)
-        return readFailure(name, errno);
-    bool complete = holdsAllCodes(file);
-    const int error = std::ferror(file) ? errno : 0;
-    std::fclose(file);
-    if (error != 0)
-        return readFailure(name, error);
-    if (!complete)
+    const std::string name = segment::fileName(number);
+    int32_t codes[segment::CodeCount];
+    const segment::CodesRead read = segment::readCodes(name, codes);
+    if (read.error != 0)
+        return readFailure(name, read.error);
+    if (read.count < segment::CodeCount)
         return "Bad segment file: " + absoluteDataPath(name) + " (needs " + std::to_string(segment::CodeCount) + " tile codes)";
     return std::string();
 }
